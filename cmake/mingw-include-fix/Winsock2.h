@@ -1,0 +1,2 @@
+#pragma once
+#include <winsock2.h>
