@@ -73,7 +73,10 @@ bool moveReplacing(const std::string& from, const std::string& to) {
       source.renameTo(to);
     } catch (const Poco::Exception&) {
       // Rename refused (another volume, for instance): copy, then remove the
-      // original without following links inside it.
+      // original without following links inside it. A copy onto a directory
+      // would land inside it, which is no move to `to`.
+      if (destination.exists() && destination.isDirectory())
+        return false;
       source.copyTo(to);
       removeTree(from);
     }
