@@ -13,7 +13,7 @@ enum class StartModuleSource { switchArgument, resource, missing };
 
 struct StartModuleChoice {
   StartModuleSource source = StartModuleSource::missing;
-  std::string name;      // the name as given, in the ANSI code page
+  std::string name;        // the name as given, in the ANSI code page
   bool fitsBuffer = true;  // false: the "/SD" value does not fit 99 bytes
 };
 

@@ -17,8 +17,8 @@ std::string ansiToUtf8(const std::string& ansi) {
   if (utf8Length <= 0)
     return ansi;
   std::vector<char> utf8(static_cast<size_t>(utf8Length));
-  if (WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, utf8.data(), utf8Length, nullptr,
-                          nullptr) == 0)
+  if (WideCharToMultiByte(CP_UTF8, 0, wide.data(), -1, utf8.data(), utf8Length, nullptr, nullptr) ==
+      0)
     return ansi;
   return std::string(utf8.data());
 }

@@ -7,10 +7,10 @@
 
 #include <Poco/Logger.h>
 
-#define STARTER_LOG_AT(priority, text)                 \
-  do {                                                 \
-    Poco::Logger& starterLogger_ = Poco::Logger::root(); \
-    if (starterLogger_.priority())                     \
+#define STARTER_LOG_AT(priority, text)                     \
+  do {                                                     \
+    Poco::Logger& starterLogger_ = Poco::Logger::root();   \
+    if (starterLogger_.priority())                         \
       starterLogger_.priority((text), __FILE__, __LINE__); \
   } while (false)
 

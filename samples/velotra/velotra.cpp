@@ -12,9 +12,9 @@ namespace {
 
 std::wstring moduleDirectory() {
   HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&moduleDirectory), &self);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&moduleDirectory), &self);
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(self, path, MAX_PATH);
   std::wstring directory(path);
@@ -31,8 +31,8 @@ extern "C" __declspec(dllexport) int main(int argc, char** argv) {
 
   const std::string text = report.str();
   DWORD written = 0;
-  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()),
-            &written, nullptr);
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written,
+            nullptr);
   std::ofstream(std::filesystem::path(moduleDirectory() + L"velotra-output.txt"), std::ios::binary)
       << text;
   return 0;

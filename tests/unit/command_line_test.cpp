@@ -55,16 +55,25 @@ TEST(ChooseStartModule, TakesSlashSdFromFirstArgumentElseTheResource) {
       {{"starter.exe"}, StartModuleSource::resource, "velotra.dll", true},
       {{"starter.exe", "/SDother.dll"}, StartModuleSource::switchArgument, "other.dll", true},
       {{"starter.exe", "/SD"}, StartModuleSource::switchArgument, "", true},
-      {{"starter.exe", "/SDC:\\x y\\a.dll", "more"}, StartModuleSource::switchArgument,
-       "C:\\x y\\a.dll", true},
+      {{"starter.exe", "/SDC:\\x y\\a.dll", "more"},
+       StartModuleSource::switchArgument,
+       "C:\\x y\\a.dll",
+       true},
       {{"starter.exe", "/sdother.dll"}, StartModuleSource::resource, "velotra.dll", true},
       {{"starter.exe", "x", "/SDother.dll"}, StartModuleSource::resource, "velotra.dll", true},
-      {{"/SDother.dll"}, StartModuleSource::resource, "velotra.dll", true},  // argv[0] is not argv[1]
+      {{"/SDother.dll"},
+       StartModuleSource::resource,
+       "velotra.dll",
+       true},  // argv[0] is not argv[1]
       {{"starter.exe", " /SDother.dll"}, StartModuleSource::resource, "velotra.dll", true},
-      {{"starter.exe", "/SD" + std::string(99, 'a')}, StartModuleSource::switchArgument,
-       std::string(99, 'a'), true},
-      {{"starter.exe", "/SD" + std::string(100, 'a')}, StartModuleSource::switchArgument,
-       std::string(100, 'a'), false},
+      {{"starter.exe", "/SD" + std::string(99, 'a')},
+       StartModuleSource::switchArgument,
+       std::string(99, 'a'),
+       true},
+      {{"starter.exe", "/SD" + std::string(100, 'a')},
+       StartModuleSource::switchArgument,
+       std::string(100, 'a'),
+       false},
   };
   for (const ChoiceCase& c : cases) {
     Argv args(c.args);

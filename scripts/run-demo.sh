@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds everything, lays out a demo program directory (starter.exe with the
+# sample start module velotra.dll) and starts it under Wine the way a user
+# would, then shows what happened.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/build.sh"
+. "$root/scripts/wine-session.sh"
+zel_build
+
+build=$root/build/mingw
+demo=$build/demo
+printf '[demo] program directory %s\n' "$demo"
+rm -rf "$demo"
+mkdir -p "$demo"
+cp "$build"/program/* "$demo"/
+cp "$build"/demo-bin/* "$demo"/
+
+zel_wine_session_start
+printf '[demo] wine starter.exe\n'
+set +e
+wine "$demo/starter.exe"
+code=$?
+set -e
+printf '[demo] starter.exe exited with %s\n' "$code"
+printf '\n--- velotra-output.txt (what the start module saw) ---\n'
+cat "$demo/velotra-output.txt" 2>/dev/null || echo "(none)"
+printf '\n--- log/start.log ---\n'
+tr -d '\r' <"$demo/log/start.log"

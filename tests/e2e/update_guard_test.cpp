@@ -1,0 +1,102 @@
+// The update guard on the real starter.exe, against a holder process that
+// takes the mutex the way the updater does.
+#include "launcher_scenario.h"
+
+#include <gtest/gtest.h>
+
+using launcher::Installation;
+
+namespace {
+
+// Starts guard_holder on the guard of `programPath` and waits until it owns it.
+class GuardHolder {
+ public:
+  GuardHolder(const std::string& programPath, const wchar_t* mode, DWORD milliseconds) {
+    const std::wstring readyName = L"zel-guard-ready-" + std::to_wstring(GetTickCount64());
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    std::wstring commandLine = L"guard_holder.exe " + launcher::guardNameFor(programPath) + L" " +
+                               readyName + L" " + mode + L" " + std::to_wstring(milliseconds);
+    const std::wstring exe = e2e::testBinDir() + L"guard_holder.exe";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process));
+    CloseHandle(process.hThread);
+    process_ = process.hProcess;
+    EXPECT_EQ(WaitForSingleObject(ready, 20000), WAIT_OBJECT_0) << "holder never took the guard";
+    CloseHandle(ready);
+  }
+  ~GuardHolder() {
+    if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0)
+      TerminateProcess(process_, 1);
+    CloseHandle(process_);
+  }
+  void waitForExit() { WaitForSingleObject(process_, 20000); }
+
+ private:
+  HANDLE process_ = nullptr;
+};
+
+TEST(UpdateGuard, HeldGuardShowsTheBusyBoxAndExitsMinusOneWithoutLogging) {
+  Installation app(L"guardheld");
+  GuardHolder holder(e2e::wideToUtf8(app.dir.starter()), L"hold", 6000);
+  const ULONGLONG started = GetTickCount64();
+  const e2e::RunResult run = e2e::run(app.dir.starter());
+  const ULONGLONG elapsed = GetTickCount64() - started;
+
+  EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
+  ASSERT_EQ(run.dialogs.size(), 1u);
+  EXPECT_EQ(run.dialogs[0].caption, L"提示");
+  EXPECT_EQ(run.dialogs[0].text, L"更新程序正在运行，请等待更新完成！");
+  EXPECT_EQ(run.dialogs[0].buttons.size(), 1u);
+  EXPECT_GE(elapsed, 1900u) << "three attempts one second apart";
+  EXPECT_FALSE(app.dir.exists(L"log"));
+  EXPECT_TRUE(launcher::moduleCalls(app.dir).empty());
+}
+
+TEST(UpdateGuard, GuardReleasedBetweenAttemptsLetsTheStartGoOn) {
+  Installation app(L"guardreleased");
+  GuardHolder holder(e2e::wideToUtf8(app.dir.starter()), L"hold", 1200);
+  const e2e::RunResult run = e2e::run(app.dir.starter());
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_TRUE(run.dialogs.empty());
+  EXPECT_EQ(launcher::moduleCalls(app.dir).size(), 1u);
+}
+
+TEST(UpdateGuard, AbandonedGuardLetsTheStartGoOn) {
+  Installation app(L"guardabandoned");
+  GuardHolder holder(e2e::wideToUtf8(app.dir.starter()), L"abandon", 0);
+  holder.waitForExit();
+  const e2e::RunResult run = e2e::run(app.dir.starter());
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_TRUE(run.dialogs.empty());
+  EXPECT_EQ(launcher::moduleCalls(app.dir).size(), 1u);
+}
+
+// The name follows argv[0] as written: a guard on the full path does not stop
+// a start by bare name, and one in other letter case does.
+TEST(UpdateGuard, NameFollowsTheProgramPathAsWritten) {
+  Installation app(L"guardname");
+  const std::string fullPath = e2e::wideToUtf8(app.dir.starter());
+  {
+    GuardHolder holder(fullPath, L"hold", 4000);
+    e2e::RunOptions bareName;
+    bareName.argv0 = L"starter.exe";
+    const e2e::RunResult run = e2e::run(app.dir.starter(), bareName);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.dialogs.empty());
+  }
+  {
+    GuardHolder holder(fullPath, L"hold", 4000);
+    std::wstring upper = app.dir.starter();
+    CharUpperW(&upper[0]);
+    e2e::RunOptions upperCase;
+    upperCase.argv0 = L"\"" + upper + L"\"";
+    const e2e::RunResult run = e2e::run(app.dir.starter(), upperCase);
+    EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
+    EXPECT_EQ(run.dialogs.size(), 1u);
+  }
+}
+
+}  // namespace
