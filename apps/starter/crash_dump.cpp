@@ -15,6 +15,7 @@ using MiniDumpWriteDumpFn = BOOL(WINAPI*)(HANDLE,
 // A later dump of the same second gets "-1" ... "-99" before ".dmp".
 constexpr int kMaxSuffix = 99;
 constexpr DWORD kWriterTimeoutMs = 60000;
+constexpr ULONG kStackReserve = 64 * 1024;
 
 // A stack overflow leaves the faulting thread too little stack for DbgHelp,
 // so that dump is written by a thread that was started in advance and waits;
@@ -24,6 +25,7 @@ struct DumpWriter {
   DWORD threadId = 0;
   HANDLE request = nullptr;
   HANDLE done = nullptr;
+  HANDLE installer = nullptr;   // the thread that installed the filter
   SRWLOCK lock = SRWLOCK_INIT;  // one crash at a time
   EXCEPTION_POINTERS* exception = nullptr;
   DWORD faultingThreadId = 0;
@@ -84,20 +86,54 @@ void writeDumpFile(EXCEPTION_POINTERS* exception, DWORD faultingThreadId) {
     FreeLibrary(dbghelp);
 }
 
+// Waits for a stack-overflow dump to write. It must not keep a process alive
+// whose installing thread is gone (the system may end a thread that it cannot
+// hand a stack overflow to), so it ends then with that thread's exit code.
 DWORD WINAPI dumpWriterThread(void*) {
+  HANDLE events[] = {writer.request, writer.installer};
   for (;;) {
-    WaitForSingleObject(writer.request, INFINITE);
+    const DWORD woken = WaitForMultipleObjects(2, events, FALSE, INFINITE);
+    if (woken != WAIT_OBJECT_0) {
+      DWORD code = 0;
+      GetExitCodeThread(writer.installer, &code);
+      return code;
+    }
     writeDumpFile(writer.exception, writer.faultingThreadId);
     SetEvent(writer.done);
+  }
+}
+
+// Keeps enough stack for the system to hand a stack overflow of this thread
+// to the filter. Where the whole stack is committed up front (Wine), the
+// overflow is only noticed on its last page, too late to dispatch it; a guard
+// page inside the reserve makes it noticed in time.
+void reserveStackForOverflow() {
+  ULONG reserve = kStackReserve;
+  if (!SetThreadStackGuarantee(&reserve))
+    return;
+  MEMORY_BASIC_INFORMATION stack = {};
+  if (!VirtualQuery(&stack, &stack, sizeof stack))
+    return;
+  SYSTEM_INFO system = {};
+  GetSystemInfo(&system);
+  char* page = static_cast<char*>(stack.AllocationBase) + kStackReserve;
+  MEMORY_BASIC_INFORMATION target = {};
+  if (VirtualQuery(page, &target, sizeof target) && target.State == MEM_COMMIT &&
+      target.Protect == PAGE_READWRITE && page < reinterpret_cast<char*>(&target)) {
+    DWORD previous = 0;
+    VirtualProtect(page, system.dwPageSize, PAGE_READWRITE | PAGE_GUARD, &previous);
   }
 }
 
 }  // namespace
 
 void installCrashDumpFilter() {
+  reserveStackForOverflow();
   writer.request = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   writer.done = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (writer.request && writer.done)
+  DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &writer.installer,
+                  SYNCHRONIZE | THREAD_QUERY_LIMITED_INFORMATION, FALSE, 0);
+  if (writer.request && writer.done && writer.installer)
     writer.thread = CreateThread(nullptr, 0, dumpWriterThread, nullptr, 0, &writer.threadId);
   SetUnhandledExceptionFilter(crashDumpFilter);
 }
