@@ -3,7 +3,7 @@
 #include "command_line.h"
 #include "crash_dump.h"
 #include "encoding.h"
-#include "file_links.h"
+#include "file_tree.h"
 #include "logging.h"
 #include "paths.h"
 #include "update_guard.h"

@@ -1,6 +1,6 @@
 #include "utils.h"
 
-#include "file_links.h"
+#include "file_tree.h"
 #include "logging.h"
 #include "paths.h"
 
@@ -94,22 +94,21 @@ bool updateFiles(const std::string& source,
     return false;
   bool result = true;
   // The whole listing first: moving entries out must not disturb it.
-  std::vector<Poco::File> entries;
-  Poco::File(source).list(entries);
+  const std::vector<TreeEntry> entries = listEntries(source);
   createMissingDirectory(target, "create dest dir %s %s");
   createMissingDirectory(backup, "create bak dir %s %s");
 
-  for (const Poco::File& entry : entries) {
-    if (refuseLink(entry.path())) {
+  for (const TreeEntry& entry : entries) {
+    if (entry.isLink) {
+      LOG_CRITICAL(Poco::format("update link refused %s", entry.path));
       result = false;
       break;
     }
-    const Poco::Path entryPath(entry.path());
-    if (entry.isDirectory()) {
+    const Poco::Path entryPath(entry.path);
+    if (entry.isDirectory) {
       // lib.x64 lands in lib; .cache lands in the enclosing directory.
       const std::string name = entryPath.getBaseName();
-      result =
-          updateFiles(entry.path(), joinPath(target, name), joinPath(backup, name), restoreList);
+      result = updateFiles(entry.path, joinPath(target, name), joinPath(backup, name), restoreList);
       if (!result)
         break;
       continue;
@@ -126,7 +125,7 @@ bool updateFiles(const std::string& source,
       restoreList.emplace(backupFile, targetFile);
       LOG_DEBUG(Poco::format("bak file %s", name));
     }
-    result = moveReplacing(entry.path(), targetFile);
+    result = moveReplacing(entry.path, targetFile);
     if (!result) {
       LOG_CRITICAL(Poco::format("update file failed %s", name));
       break;

@@ -1,5 +1,5 @@
 #include "directory_link.h"
-#include "file_links.h"
+#include "file_tree.h"
 #include "log_capture.h"
 #include "temp_tree.h"
 #include "utils.h"

@@ -1,6 +1,6 @@
 #include "temp_tree.h"
 
-#include "file_links.h"
+#include "file_tree.h"
 
 #include <Poco/UnicodeConverter.h>
 
