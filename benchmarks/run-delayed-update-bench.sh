@@ -25,32 +25,44 @@ dirs=100
 default_runs() { if [ "$1" -le 1000 ]; then echo 9; elif [ "$1" -le 10000 ]; then echo 5; else echo 3; fi; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# Stages a fresh tree and runs one side on it; prints its seconds.
+# Stages a fresh tree and runs one side on it; prints its seconds. The side
+# "noflush" is the launcher with a log channel that does not flush after
+# every line, to show what the flushing costs.
 run_side() {
   local side=$1 files=$2
   rm -rf "$work_unix"
   mkdir -p "$work_unix"
   wine "$bin/bench_stage.exe" "$work\\app" "$files" "$dirs"
-  wine "$bin/bench_$side.exe" "$work\\app" bk_1 | tr -d '\r'
+  case $side in
+    noflush) wine "$bin/bench_launcher.exe" "$work\\app" bk_1 noflush ;;
+    *) wine "$bin/bench_$side.exe" "$work\\app" bk_1 ;;
+  esac | tr -d '\r'
 }
 
-printf '\n%-8s %5s %14s %14s %8s %12s %12s\n' files runs 'launcher [s]' 'floor [s]' ratio 'launcher/f' 'floor/f'
+printf '\n%-8s %4s %13s %13s %7s %13s %7s %11s %11s\n' files runs 'launcher [s]' 'floor [s]' ratio \
+  'noflush [s]' ratio 'launcher/f' 'floor/f'
 for files in "${sizes[@]}"; do
   var="BENCH_RUNS_$files"
   runs=${!var:-$(default_runs "$files")}
-  : >"$work_unix.launcher" 2>/dev/null || { mkdir -p "$(dirname "$work_unix")"; : >"$work_unix.launcher"; }
-  : >"$work_unix.floor"
+  results=$(mktemp -d)
   for run in $(seq "$runs"); do
-    # Alternate which side goes first.
-    if [ $((run % 2)) -eq 1 ]; then order="launcher floor"; else order="floor launcher"; fi
+    # Rotate which side goes first.
+    case $((run % 3)) in
+      1) order="launcher floor noflush" ;;
+      2) order="floor noflush launcher" ;;
+      0) order="noflush launcher floor" ;;
+    esac
     for side in $order; do
-      run_side "$side" "$files" >>"$work_unix.$side"
+      run_side "$side" "$files" >>"$results/$side"
     done
   done
-  launcher=$(median <"$work_unix.launcher")
-  floor=$(median <"$work_unix.floor")
-  awk -v n="$files" -v r="$runs" -v l="$launcher" -v f="$floor" 'BEGIN {
-    printf "%-8d %5d %14.3f %14.3f %8.2f %10.1f us %10.1f us\n", n, r, l, f, l / f, l / n * 1e6, f / n * 1e6 }'
+  launcher=$(median <"$results/launcher")
+  floor=$(median <"$results/floor")
+  noflush=$(median <"$results/noflush")
+  rm -rf "$results"
+  awk -v n="$files" -v r="$runs" -v l="$launcher" -v f="$floor" -v u="$noflush" 'BEGIN {
+    printf "%-8d %4d %13.3f %13.3f %7.2f %13.3f %7.2f %8.0f us %8.0f us\n",
+      n, r, l, f, l / f, u, u / f, l / n * 1e6, f / n * 1e6 }'
 done
 
 # Peak memory of the real launcher: a probe start module reports the peak
@@ -66,4 +78,4 @@ for files in 0 "${sizes[@]}"; do
   read -r peak private <"$work_unix/app/memory.txt"
   awk -v n="$files" -v w="$peak" -v p="$private" 'BEGIN { printf "%-8d %15.1f MB %15.1f MB\n", n, w / 1048576, p / 1048576 }'
 done
-rm -rf "$work_unix" "$work_unix.launcher" "$work_unix.floor"
+rm -rf "$work_unix"

@@ -63,7 +63,14 @@ void removeWithWarning(const std::string& path, const char* warningFormat) {
 
 bool moveReplacing(const std::string& from, const std::string& to) {
   try {
+    // The usual case in one step: nothing at `to` yet, a plain rename. When
+    // something is there, the steps below decide what happens to it.
     Poco::File source(from);
+    try {
+      source.renameTo(to, Poco::File::OPT_FAIL_ON_OVERWRITE);
+      return true;
+    } catch (const Poco::Exception&) {
+    }
     if (!source.exists())
       return false;
     Poco::File destination(to);
