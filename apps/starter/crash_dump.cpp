@@ -62,11 +62,11 @@ void writeDumpFile(EXCEPTION_POINTERS* exception, DWORD faultingThreadId) {
     SYSTEMTIME time = {};
     GetLocalTime(&time);
 
-    wchar_t directory[MAX_PATH] = {};
+    wchar_t directory[MAX_PATH + 4] = {};
     GetModuleFileNameW(nullptr, directory, MAX_PATH);
     if (wchar_t* lastSlash = wcsrchr(directory, L'\\'))
       *lastSlash = L'\0';
-    lstrcatW(directory, L"\\dmp");
+    lstrcatW(directory, L"\\dmp");  // fits: the buffer has room beyond MAX_PATH
     CreateDirectoryW(directory, nullptr);
 
     wchar_t path[MAX_PATH * 2] = {};
