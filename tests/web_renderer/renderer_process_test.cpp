@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -118,6 +120,36 @@ TEST_F(RendererProcess, PageMessagesReachTheBrowserSideCodeUnitForCodeUnit) {
     ASSERT_EQ(messages[i].size, 1);
     EXPECT_EQ(stringArgument(messages[i].arguments[0]), expected[i]);
   }
+}
+
+}  // namespace
+
+namespace {
+
+std::string readAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The demo: the user starts starter.exe, the sample start module plays the
+// browser process, starts the renderer on its page and reports the messages.
+TEST_F(RendererProcess, DemoStartModuleReceivesWhatItsPageSent) {
+  const fs::path demo = testBinFolder().parent_path() / L"demo-bin";
+  fs::copy_file(demo / L"velotra.dll", folder() / L"velotra.dll");
+  fs::copy(demo / L"page", folder() / L"page", fs::copy_options::recursive);
+
+  const ProcessOutcome outcome = runProcess(folder() / L"starter.exe", L"");
+  ASSERT_TRUE(outcome.finished);
+  EXPECT_EQ(outcome.exitCode, 0);
+  const std::string report = readAll(folder() / L"velotra-output.txt");
+  EXPECT_NE(report.find("renderer exit code 0\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("3 message(s) from the page\n"
+                        "  JS_COMMUNICATION from browser 1: \"hello from the page\"\n"
+                        "  JS_COMMUNICATION from browser 1: \"你好，浏览器进程 \xF0\x9F\x98\x80\"\n"
+                        "  JS_COMMUNICATION from browser 1: "
+                        "\"{\"page\":\"index.html\",\"title\":\"Velotra\"}\"\n"),
+            std::string::npos)
+      << report;
 }
 
 }  // namespace
