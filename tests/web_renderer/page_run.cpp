@@ -50,20 +50,24 @@ PageRun& PageRun::messageFromBrowser(const std::wstring& name) {
   return *this;
 }
 
+std::wstring PageRun::commandLine(int exitCode) const {
+  return L"starter.exe --type=renderer --stand-in-channel=" +
+         quoted((folder_ / L"channel.txt").wstring()) + steps_ + L" --stand-in-exit-code=" +
+         std::to_wstring(exitCode);
+}
+
 PageRunResult PageRun::run(int exitCode) {
-  const auto channel = folder_ / L"channel.txt";
-  const std::wstring commandLine = L"starter.exe --type=renderer --stand-in-channel=" +
-                                   quoted(channel.wstring()) + steps_ + L" --stand-in-exit-code=" +
-                                   std::to_wstring(exitCode);
-  PageRunResult result;
   std::atomic<int> deletions{0};
-  {
-    CefRefPtr<CefApp> app = new CountedApp(&deletions);
-    result.exitCode = cef_stand_in_run_renderer(commandLine, app.get());
-    result.appHadOneReference = app->HasOneRef();
-  }
+  PageRunResult result = runWith(new CountedApp(&deletions), exitCode);
   result.appDeletions = deletions;
-  result.records = readChannel(channel);
+  return result;
+}
+
+PageRunResult PageRun::runWith(CefRefPtr<CefApp> app, int exitCode) {
+  PageRunResult result;
+  result.exitCode = cef_stand_in_run_renderer(commandLine(exitCode), app.get());
+  result.appHadOneReference = app->HasOneRef();
+  result.records = readChannel(folder_ / L"channel.txt");
   result.messages = messagesIn(result.records);
   return result;
 }

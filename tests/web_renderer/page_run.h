@@ -4,6 +4,7 @@
 #define TESTS_WEB_RENDERER_PAGE_RUN_H_
 
 #include "channel_reader.h"
+#include "include/cef_app.h"
 #include "test_files.h"
 
 #include <string>
@@ -37,8 +38,12 @@ class PageRun {
   PageRun& messageFromBrowser(const std::wstring& name);
 
   PageRunResult run(int exitCode = 0);
+  // Runs with another application object instead of a ClientAppRenderer.
+  PageRunResult runWith(CefRefPtr<CefApp> app, int exitCode = 0);
 
  private:
+  std::wstring commandLine(int exitCode) const;
+
   ScratchFolder folder_;
   std::wstring steps_;
   int pages_ = 0;
