@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Builds everything, lays out a demo program directory (starter.exe with the
-# sample start module velotra.dll) and starts it under Wine the way a user
-# would, then shows what happened.
+# Builds everything, lays out a demo program directory and starts it under
+# Wine the way a user would, then shows what happened:
+#   starter.exe -> velotra.dll (the sample application, playing the browser
+#   process) -> starter.exe --type=renderer -> ZelWebRenderer.dll -> the page's
+#   cpp.JS_COMMUNICATION calls -> back in velotra's report.
+# The CEF runtime beside them is the stand-in from test-bin (the real libcef
+# cannot be installed here).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/build.sh"
@@ -14,7 +18,8 @@ printf '[demo] program directory %s\n' "$demo"
 rm -rf "$demo"
 mkdir -p "$demo"
 cp "$build"/program/* "$demo"/
-cp "$build"/demo-bin/* "$demo"/
+cp -r "$build"/demo-bin/* "$demo"/
+cp "$build"/test-bin/libcef.dll "$demo"/
 
 zel_wine_session_start
 printf '[demo] wine starter.exe\n'
