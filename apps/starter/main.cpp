@@ -1,10 +1,13 @@
 // starter: the application's launcher, and the host of the embedded browser's
 // sub-processes.
 #include "command_line.h"
+#include "crash_dump.h"
 #include "encoding.h"
+#include "file_tree.h"
 #include "logging.h"
 #include "paths.h"
 #include "update_guard.h"
+#include "utils.h"
 
 #include <Poco/AutoPtr.h>
 #include <Poco/Exception.h>
@@ -144,6 +147,9 @@ EntryPoint findEntry(Poco::SharedLibrary& library) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!IsDebuggerPresent())
+    installCrashDumpFilter();
+
   if (isSubProcessStart(argc, argv)) {
     int result = 0;
     if (runSubProcessHost(argc, argv, result))
@@ -159,6 +165,8 @@ int main(int argc, char** argv) {
   StartupLog log;
   if (!setUpStartupLog(programDir, root, log))
     return 0;
+
+  const DelayedUpdateDirs updateDirs = applyDelayedUpdate(programDir);
 
   const StartModuleChoice choice = chooseStartModule(argc, argv, nullptr);
   if (choice.source == StartModuleSource::missing) {
@@ -182,5 +190,19 @@ int main(int argc, char** argv) {
   }
 
   Poco::Logger::shutdown();
+
+  // Whatever of this start's update is left, including a staging directory
+  // an updater filled while the start module ran.
+  try {
+    if (Poco::File(updateDirs.updateDir).exists())
+      removeTree(updateDirs.updateDir);
+  } catch (...) {
+  }
+  // A failed restore left the only copy of a previous file in there.
+  try {
+    if (!updateDirs.keepBackupDir && Poco::File(updateDirs.backupDir).exists())
+      removeTree(updateDirs.backupDir);
+  } catch (...) {
+  }
   return result;
 }

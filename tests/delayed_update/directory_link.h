@@ -1,0 +1,9 @@
+// Makes `link` a directory link to `target` (both absolute, UTF-8): a
+// junction where the platform supports them, else, under Wine, a Unix
+// symbolic link, which Wine shows as a directory reparse point. Returns
+// false when neither works.
+#pragma once
+
+#include <string>
+
+bool makeDirectoryLink(const std::string& link, const std::string& target);
