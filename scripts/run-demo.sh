@@ -6,7 +6,12 @@
 #   cpp.JS_COMMUNICATION calls -> back in velotra's report.
 # The CEF runtime beside them is the stand-in from test-bin (the real libcef
 # cannot be installed here).
+#
+# --with-update stages samples/staged_update/delayup in the program directory
+# first, so the start applies it (with a backup, removed afterwards).
 set -euo pipefail
+with_update=0
+[ "${1:-}" = --with-update ] && with_update=1
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/build.sh"
 . "$root/scripts/wine-session.sh"
@@ -20,6 +25,10 @@ mkdir -p "$demo"
 cp "$build"/program/* "$demo"/
 cp -r "$build"/demo-bin/* "$demo"/
 cp "$build"/test-bin/libcef.dll "$demo"/
+if [ "$with_update" = 1 ]; then
+  printf '[demo] staging an update in %s/delayup\n' "$demo"
+  cp -r "$root/samples/staged_update/delayup" "$demo"/
+fi
 
 zel_wine_session_start
 printf '[demo] wine starter.exe\n'
@@ -32,3 +41,5 @@ printf '\n--- velotra-output.txt (what the start module saw) ---\n'
 cat "$demo/velotra-output.txt" 2>/dev/null || echo "(none)"
 printf '\n--- log/start.log ---\n'
 tr -d '\r' <"$demo/log/start.log"
+printf '\n--- program directory afterwards ---\n'
+(cd "$demo" && find . -mindepth 1 -not -path './log/*' | sort)
