@@ -16,6 +16,17 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// A MessageBoxA box: GBK text read through this code page (Chinese under
+// 936), the system's default caption, one button.
+void expectAnsiBox(const e2e::Dialog& dialog, const char* gbk, const wchar_t* chinese) {
+  EXPECT_EQ(dialog.text, launcher::ansiText(gbk));
+  if (launcher::chineseCodePage()) {
+    EXPECT_EQ(dialog.text, chinese);
+  }
+  EXPECT_NE(dialog.caption, L"提示");
+  EXPECT_EQ(dialog.buttons.size(), 1u);
+}
+
 TEST(StartSequence, TypicalStartCallsVelotraWithItsOwnArgumentsAfterClosingTheLog) {
   Installation app(L"typical");
   const e2e::RunResult run = e2e::run(app.dir.starter());
@@ -113,12 +124,7 @@ TEST(StartSequence, UnloadableStartModuleIsShownThenLoggedAndExitsZero) {
 
     EXPECT_EQ(run.exitCode, 0u);
     ASSERT_EQ(run.dialogs.size(), 1u);
-    EXPECT_EQ(run.dialogs[0].text, launcher::ansiText(launcher::kGbkLoadFailedBox));
-    if (launcher::chineseCodePage()) {
-      EXPECT_EQ(run.dialogs[0].text, L"加载启动模块出错");
-    }
-    EXPECT_NE(run.dialogs[0].caption, L"提示");
-    EXPECT_EQ(run.dialogs[0].buttons.size(), 1u);
+    expectAnsiBox(run.dialogs[0], launcher::kGbkLoadFailedBox, L"加载启动模块出错");
     EXPECT_TRUE(contains(whileShown, "load dll " + c.name));
     EXPECT_FALSE(contains(whileShown, "load lib failed: " + c.name));
     const auto after = texts(app.dir);
@@ -138,11 +144,7 @@ TEST(StartSequence, StartModuleWithoutMainIsShownThenLoggedAndExitsZero) {
 
   EXPECT_EQ(run.exitCode, 0u);
   ASSERT_EQ(run.dialogs.size(), 1u);
-  EXPECT_EQ(run.dialogs[0].text, launcher::ansiText(launcher::kGbkMainMissingBox));
-  if (launcher::chineseCodePage()) {
-    EXPECT_EQ(run.dialogs[0].text, L"加载主函数main出错");
-  }
-  EXPECT_EQ(run.dialogs[0].buttons.size(), 1u);
+  expectAnsiBox(run.dialogs[0], launcher::kGbkMainMissingBox, L"加载主函数main出错");
   EXPECT_EQ(whileShown.back(), "load dll velotra.dll");
   const auto after = texts(app.dir);
   ASSERT_GE(after.size(), 2u);
@@ -192,10 +194,7 @@ TEST(StartSequence, MissingStartModuleNameIsLoggedThenShownAndExitsMinusOne) {
 
   EXPECT_EQ(run.exitCode, static_cast<DWORD>(-1));
   ASSERT_EQ(run.dialogs.size(), 1u);
-  EXPECT_EQ(run.dialogs[0].text, launcher::ansiText(launcher::kGbkMissingModuleBox));
-  if (launcher::chineseCodePage()) {
-    EXPECT_EQ(run.dialogs[0].text, L"启动失败：缺少启动模块参数");
-  }
+  expectAnsiBox(run.dialogs[0], launcher::kGbkMissingModuleBox, L"启动失败：缺少启动模块参数");
   ASSERT_FALSE(whileShown.empty());
   EXPECT_EQ(whileShown.back(), launcher::kGbkMissingModule);
   EXPECT_EQ(launcher::parseStartupLog(app.dir.readFile(L"log\\start.log")).entries.back().priority,
