@@ -66,16 +66,7 @@ DumpFacts readDump(const std::string& bytes) {
 }
 
 std::vector<std::wstring> dumpNames(const e2e::ProgramDir& dir) {
-  std::vector<std::wstring> names;
-  WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW((dir.path() + L"dmp\\*.dmp").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do
-    names.push_back(found.cFileName);
-  while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
+  return e2e::matchingNames(dir.path() + L"dmp\\*.dmp");
 }
 
 std::wstring stampOf(const SYSTEMTIME& time) {

@@ -51,16 +51,7 @@ Line debug(const std::string& text) {
 }
 
 std::vector<std::wstring> backupDirs(const e2e::ProgramDir& dir) {
-  std::vector<std::wstring> names;
-  WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW((dir.path() + L"bk_*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do
-    names.push_back(found.cFileName);
-  while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
+  return e2e::matchingNames(dir.path() + L"bk_*");
 }
 
 // A fixture process holds `file` without sharing until the launcher's log

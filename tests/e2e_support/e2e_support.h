@@ -68,6 +68,8 @@ RunResult run(const std::wstring& exe, const RunOptions& options = {});
 // Bytes of a file, empty when it cannot be read.
 std::string readFile(const std::wstring& path);
 bool fileExists(const std::wstring& path);
+// Names of the entries that match a FindFirstFile pattern ("dir\\*.dmp").
+std::vector<std::wstring> matchingNames(const std::wstring& pattern);
 std::wstring utf8ToWide(const std::string& text);
 std::string wideToUtf8(const std::wstring& text);
 // Splits on CRLF; the pieces keep no line end.
