@@ -1,5 +1,6 @@
 #include "temp_tree.h"
 
+#include "e2e_support.h"
 #include "file_tree.h"
 
 #include <Poco/UnicodeConverter.h>
@@ -55,18 +56,7 @@ void TempTree::write(const std::string& rel, const std::string& bytes) const {
 }
 
 std::string TempTree::read(const std::string& rel) const {
-  HANDLE file = CreateFileW(widen(at(rel)).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return "<missing>";
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-    bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
+  return exists(rel) ? e2e::readFile(widen(at(rel))) : "<missing>";
 }
 
 bool TempTree::exists(const std::string& rel) const {
