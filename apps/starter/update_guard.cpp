@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <sstream>
 
 namespace {
@@ -23,42 +24,35 @@ void showUpdaterBusy() {
   MessageBoxW(nullptr, L"更新程序正在运行，请等待更新完成！", L"提示", MB_OK);
 }
 
-// The updater's named mutex, opened the way Poco's NamedMutex opens it (not
-// initially owned, the name in UTF-16), but with the wait's outcome in hand:
-// Poco throws on an abandoned mutex after the wait has already made this
+using OwnedHandle = std::unique_ptr<void, decltype(&CloseHandle)>;
+
+// Opens the updater's named mutex the way Poco's NamedMutex does (created when
+// missing, not initially owned, the name in UTF-16), keeping the handle in
+// hand: Poco throws on an abandoned mutex after the wait has already made this
 // thread its owner, and offers no handle to release it with.
-class GuardMutex {
- public:
-  explicit GuardMutex(const std::string& name) {
-    std::wstring wideName;
-    Poco::UnicodeConverter::toUTF16(name, wideName);
-    handle_ = CreateMutexW(nullptr, FALSE, wideName.c_str());
-    if (!handle_)
-      throw Poco::SystemException("cannot create named mutex", name);
-  }
-  ~GuardMutex() { CloseHandle(handle_); }
-  GuardMutex(const GuardMutex&) = delete;
-  GuardMutex& operator=(const GuardMutex&) = delete;
+OwnedHandle openGuardMutex(const std::string& name) {
+  std::wstring wideName;
+  Poco::UnicodeConverter::toUTF16(name, wideName);
+  OwnedHandle mutex(CreateMutexW(nullptr, FALSE, wideName.c_str()), &CloseHandle);
+  if (!mutex)
+    throw Poco::SystemException("cannot create named mutex", name);
+  return mutex;
+}
 
-  // One wait of 0 ms. An updater that died holding the mutex leaves it
-  // abandoned; the wait then hands it over like a free one, so it counts as
-  // taken and must be released like one.
-  bool tryTake() {
-    switch (WaitForSingleObject(handle_, 0)) {
-      case WAIT_OBJECT_0:
-      case WAIT_ABANDONED:
-        return true;
-      case WAIT_TIMEOUT:
-        return false;
-      default:
-        throw Poco::SystemException("cannot test named mutex");
-    }
+// One wait of 0 ms. An updater that died holding the mutex leaves it
+// abandoned; the wait then hands it over like a free one, so it counts as
+// taken and is released like one.
+bool tryTakeGuard(HANDLE mutex) {
+  switch (WaitForSingleObject(mutex, 0)) {
+    case WAIT_OBJECT_0:
+    case WAIT_ABANDONED:
+      return true;
+    case WAIT_TIMEOUT:
+      return false;
+    default:
+      throw Poco::SystemException("cannot test named mutex");
   }
-  void release() { ReleaseMutex(handle_); }
-
- private:
-  HANDLE handle_ = nullptr;
-};
+}
 
 }  // namespace
 
@@ -79,17 +73,17 @@ std::string updateGuardName(const std::string& programPath) {
 
 bool checkUpdateGuard(const std::string& programPath) {
   try {
-    GuardMutex guard(updateGuardName(programPath));
-    bool acquired = guard.tryTake();
+    const OwnedHandle guard = openGuardMutex(updateGuardName(programPath));
+    bool acquired = tryTakeGuard(guard.get());
     for (int attempt = 1; !acquired && attempt < kAttempts; ++attempt) {
       Poco::Thread::sleep(kPauseMilliseconds);
-      acquired = guard.tryTake();
+      acquired = tryTakeGuard(guard.get());
     }
     if (!acquired) {
       showUpdaterBusy();
       return false;
     }
-    guard.release();
+    ReleaseMutex(guard.get());
     return true;
   } catch (...) {
     // A guard that cannot be built or tested must not keep the application from starting.

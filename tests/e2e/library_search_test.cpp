@@ -73,8 +73,9 @@ TEST(LibrarySearch, StartModuleIsNeverTakenFromTheWorkingDirectory) {
     if (c.called) {
       EXPECT_TRUE(run.dialogs.empty());
     } else {
-      ASSERT_EQ(run.dialogs.size(), 1u);
-      EXPECT_EQ(run.dialogs[0].text, launcher::ansiText(launcher::kGbkLoadFailedBox));
+      EXPECT_EQ(run.dialogs.size(), 1u);
+      if (!run.dialogs.empty())
+        EXPECT_EQ(run.dialogs[0].text, launcher::ansiText(launcher::kGbkLoadFailedBox));
     }
   }
 }
