@@ -97,22 +97,13 @@ class Holder {
   bool held_ = false;
 };
 
-// Writes a file, making its missing parent directories first.
-void put(const e2e::ProgramDir& dir, const std::wstring& relative, const std::string& bytes) {
-  for (size_t slash = relative.find(L'\\'); slash != std::wstring::npos;
-       slash = relative.find(L'\\', slash + 1))
-    if (!dir.exists(relative.substr(0, slash)))
-      dir.makeDir(relative.substr(0, slash));
-  dir.writeFile(relative, bytes);
-}
-
 void stageWorkedExample(const e2e::ProgramDir& dir) {
-  put(dir, L"app.dll", std::string("old app\r\n\0\x01", 11));
-  put(dir, L"res\\a.png", std::string("old png\0\xff", 9));
-  put(dir, L"delayup\\app.dll", std::string("new app\0\x7f", 9));
-  put(dir, L"delayup\\new.dll", "new dll");
-  put(dir, L"delayup\\res\\a.png", std::string("new png\r\n\0", 10));
-  put(dir, L"delayup\\res\\b.png", "new b");
+  dir.writeFile(L"app.dll", std::string("old app\r\n\0\x01", 11));
+  dir.writeFile(L"res\\a.png", std::string("old png\0\xff", 9));
+  dir.writeFile(L"delayup\\app.dll", std::string("new app\0\x7f", 9));
+  dir.writeFile(L"delayup\\new.dll", "new dll");
+  dir.writeFile(L"delayup\\res\\a.png", std::string("new png\r\n\0", 10));
+  dir.writeFile(L"delayup\\res\\b.png", "new b");
 }
 
 TEST(DelayedUpdateE2e, WorkedExampleSucceeds) {
@@ -186,7 +177,7 @@ TEST(DelayedUpdateE2e, WorkedExampleFailsWhereAnotherProcessHoldsTheStagedPng) {
 
 TEST(DelayedUpdateE2e, NoStagingDirectoryLeavesNoTrace) {
   Installation app(L"upd-none");
-  put(app.dir, L"app.dll", "app");
+  app.dir.writeFile(L"app.dll", "app");
   const e2e::RunResult run = e2e::run(app.dir.starter());
   ASSERT_FALSE(run.timedOut);
   EXPECT_EQ(run.exitCode, 0u);
@@ -197,9 +188,9 @@ TEST(DelayedUpdateE2e, NoStagingDirectoryLeavesNoTrace) {
 
 TEST(DelayedUpdateE2e, FailedRestoreKeepsTheBackupPastTheFinalCleanUp) {
   Installation app(L"upd-keep");
-  put(app.dir, L"app.dll", "old app");
-  put(app.dir, L"delayup\\app.dll", "new app");
-  put(app.dir, L"delayup\\b.dll", "new b");
+  app.dir.writeFile(L"app.dll", "old app");
+  app.dir.writeFile(L"delayup\\app.dll", "new app");
+  app.dir.writeFile(L"delayup\\b.dll", "new b");
   // Once in place, the read-only new app.dll cannot be deleted to make room
   // for its backup.
   ASSERT_TRUE(SetFileAttributesW((app.dir / L"delayup\\app.dll").c_str(), FILE_ATTRIBUTE_READONLY));
@@ -227,8 +218,8 @@ TEST(DelayedUpdateE2e, FailedRestoreKeepsTheBackupPastTheFinalCleanUp) {
 // still leaves no backup directory and no warning.
 TEST(DelayedUpdateE2e, ReadOnlyReplacedFileLeavesNoBackupDirectory) {
   Installation app(L"upd-readonly");
-  put(app.dir, L"app.dll", "old app");
-  put(app.dir, L"delayup\\app.dll", "new app");
+  app.dir.writeFile(L"app.dll", "old app");
+  app.dir.writeFile(L"delayup\\app.dll", "new app");
   ASSERT_TRUE(SetFileAttributesW((app.dir / L"app.dll").c_str(), FILE_ATTRIBUTE_READONLY));
   const e2e::RunResult run = e2e::run(app.dir.starter());
   ASSERT_FALSE(run.timedOut);
@@ -253,8 +244,8 @@ TEST(DelayedUpdateE2e, UpdateStagedWhileTheApplicationRunsIsRemovedAtTheEnd) {
 
 TEST(DelayedUpdateE2e, StartByBareNameUpdatesTheCurrentDirectory) {
   Installation app(L"upd-bare");
-  put(app.dir, L"app.dll", "old app");
-  put(app.dir, L"delayup\\app.dll", "new app");
+  app.dir.writeFile(L"app.dll", "old app");
+  app.dir.writeFile(L"delayup\\app.dll", "new app");
   e2e::RunOptions options;
   options.argv0 = L"starter.exe";
   options.workingDir = app.dir.path();

@@ -1,6 +1,6 @@
 #include "directory_link.h"
 
-#include "temp_tree.h"
+#include "text.h"
 
 #include <windows.h>
 #include <winioctl.h>
@@ -64,8 +64,8 @@ bool makeUnixSymlink(const std::wstring& link, const std::wstring& target) {
   char* unixTarget = toUnix(target.c_str());
   if (!unixLink || !unixTarget)
     return false;
-  std::wstring command =
-      L"Z:\\bin\\ln -s \"" + widen(unixTarget) + L"\" \"" + widen(unixLink) + L"\"";
+  std::wstring command = L"Z:\\bin\\ln -s \"" + e2e::utf8ToWide(unixTarget) + L"\" \"" +
+                         e2e::utf8ToWide(unixLink) + L"\"";
   HeapFree(GetProcessHeap(), 0, unixLink);
   HeapFree(GetProcessHeap(), 0, unixTarget);
   STARTUPINFOW startup = {};
@@ -87,11 +87,9 @@ bool makeUnixSymlink(const std::wstring& link, const std::wstring& target) {
 
 }  // namespace
 
-bool makeDirectoryLink(const std::string& link, const std::string& target) {
-  const std::wstring wideLink = widen(link);
-  const std::wstring wideTarget = widen(target);
-  if (!makeJunction(wideLink, wideTarget) && !makeUnixSymlink(wideLink, wideTarget))
+bool makeDirectoryLink(const std::wstring& link, const std::wstring& target) {
+  if (!makeJunction(link, target) && !makeUnixSymlink(link, target))
     return false;
-  const DWORD attributes = GetFileAttributesW(wideLink.c_str());
+  const DWORD attributes = GetFileAttributesW(link.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }

@@ -1,4 +1,4 @@
-// Makes `link` a directory link to `target` (both absolute, UTF-8): a
+// Makes `link` a directory link to `target` (both absolute): a
 // junction where the platform supports them, else, under Wine, a Unix
 // symbolic link, which Wine shows as a directory reparse point. Returns
 // false when neither works.
@@ -6,4 +6,4 @@
 
 #include <string>
 
-bool makeDirectoryLink(const std::string& link, const std::string& target);
+bool makeDirectoryLink(const std::wstring& link, const std::wstring& target);

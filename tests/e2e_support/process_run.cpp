@@ -1,0 +1,83 @@
+#include "process_run.h"
+
+#include "text.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace e2e {
+namespace {
+
+std::wstring folderOf(const std::wstring& path) {
+  return path.substr(0, path.find_last_of(L'\\') + 1);
+}
+
+// The environment block of this process with `changes` applied.
+std::wstring environmentBlock(const std::vector<std::pair<std::wstring, std::wstring>>& changes) {
+  std::map<std::wstring, std::wstring> variables;
+  wchar_t* block = GetEnvironmentStringsW();
+  for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
+    const std::wstring text(entry);
+    const size_t equals = text.find(L'=', 1);
+    if (equals != std::wstring::npos)
+      variables[text.substr(0, equals)] = text.substr(equals + 1);
+  }
+  FreeEnvironmentStringsW(block);
+  for (const auto& change : changes)
+    variables[change.first] = change.second;
+  std::wstring result;
+  for (const auto& variable : variables)
+    result += variable.first + L"=" + variable.second + L'\0';
+  result += L'\0';
+  return result;
+}
+
+}  // namespace
+
+RunResult run(const std::wstring& exe, const RunOptions& options) {
+  RunResult result;
+  std::wstring commandLine = options.argv0.empty() ? L"\"" + exe + L"\"" : options.argv0;
+  if (!options.arguments.empty())
+    commandLine += L" " + options.arguments;
+  const std::wstring workingDir = options.workingDir.empty() ? folderOf(exe) : options.workingDir;
+  std::wstring environment = environmentBlock(options.environment);
+
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                      CREATE_UNICODE_ENVIRONMENT | options.creationFlags, &environment[0],
+                      workingDir.c_str(), &startup, &process)) {
+    ADD_FAILURE() << "cannot start " << wideToUtf8(exe) << ": error " << GetLastError();
+    result.exitCode = static_cast<DWORD>(-999);
+    return result;
+  }
+  CloseHandle(process.hThread);
+
+  std::set<HWND> answered;
+  const ULONGLONG deadline = GetTickCount64() + options.timeoutMs;
+  while (WaitForSingleObject(process.hProcess, 20) == WAIT_TIMEOUT) {
+    for (HWND window : dialogWindows(process.dwProcessId)) {
+      if (!answered.insert(window).second)
+        continue;
+      Dialog dialog = readDialog(window);
+      if (options.onDialog)
+        options.onDialog(dialog);
+      result.dialogs.push_back(dialog);
+      pressOk(window);
+    }
+    if (GetTickCount64() > deadline) {
+      result.timedOut = true;
+      TerminateProcess(process.hProcess, 259);
+      WaitForSingleObject(process.hProcess, 5000);
+      break;
+    }
+  }
+  GetExitCodeProcess(process.hProcess, &result.exitCode);
+  CloseHandle(process.hProcess);
+  return result;
+}
+
+}  // namespace e2e

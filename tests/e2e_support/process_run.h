@@ -1,0 +1,36 @@
+// Running a binary the way a user would: started in its own folder, its
+// message boxes read and answered, its exit code collected.
+#pragma once
+
+#include "dialogs.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace e2e {
+
+struct RunOptions {
+  std::wstring arguments;   // appended to the command line after argv[0]
+  std::wstring argv0;       // the command line's first word; default: the quoted exe path
+  std::wstring workingDir;  // default: the exe's folder
+  std::vector<std::pair<std::wstring, std::wstring>> environment;  // added or replaced
+  std::function<void(const Dialog&)> onDialog;                     // called while the box is up
+  DWORD timeoutMs = 60000;
+  DWORD creationFlags = 0;
+};
+
+struct RunResult {
+  DWORD exitCode = 0;
+  std::vector<Dialog> dialogs;
+  bool timedOut = false;
+};
+
+// Starts `exe`, answers each message box it shows with OK and waits for it to
+// end. A child still running after the timeout is ended and reported.
+RunResult run(const std::wstring& exe, const RunOptions& options = {});
+
+}  // namespace e2e
