@@ -3,6 +3,10 @@
 #include "fakes.h"
 #include "stand_in_test_api.h"
 
+#include "include/cef_app.h"
+
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 std::vector<std::u16string> PageRunResult::texts() const {
@@ -65,7 +69,13 @@ PageRunResult PageRun::run(int exitCode) {
 
 PageRunResult PageRun::runWith(CefRefPtr<CefApp> app, int exitCode) {
   PageRunResult result;
-  result.exitCode = cef_stand_in_run_renderer(commandLine(exitCode), app.get());
+  // CefExecuteProcess as the renderer's entry calls it, on this command line
+  // instead of the test program's own.
+  const std::wstring text = commandLine(exitCode);
+  const cef_string_t override = {const_cast<wchar_t*>(text.c_str()), text.size(), nullptr};
+  cef_stand_in_override_command_line(&override);
+  result.exitCode = CefExecuteProcess(CefMainArgs(GetModuleHandleW(nullptr)), app, nullptr);
+  cef_stand_in_override_command_line(nullptr);
   result.appHadOneReference = app->HasOneRef();
   result.records = readChannel(folder_ / L"channel.txt");
   result.messages = messagesIn(result.records);
