@@ -16,22 +16,23 @@ void freeUnits(char16* units) {
 int cef_string_utf16_set(const char16* src, size_t src_len, cef_string_utf16_t* output, int copy) {
   if (!output)
     return 0;
-  cef_string_utf16_clear(output);
-  if (!src || src_len == 0)
-    return 1;
-  if (!copy) {
-    output->str = const_cast<char16*>(src);
-    output->length = src_len;
-    return 1;
+  // The new text is ready before the old goes: src may be output's own text.
+  cef_string_utf16_t replacement = {};
+  if (src && src_len > 0 && !copy) {
+    replacement.str = const_cast<char16*>(src);
+    replacement.length = src_len;
+  } else if (src && src_len > 0) {
+    replacement.str = static_cast<char16*>(std::malloc((src_len + 1) * sizeof(char16)));
+    if (!replacement.str)
+      return 0;
+    std::memcpy(replacement.str, src, src_len * sizeof(char16));
+    replacement.str[src_len] = 0;
+    replacement.length = src_len;
+    replacement.dtor = freeUnits;
   }
-  auto* units = static_cast<char16*>(std::malloc((src_len + 1) * sizeof(char16)));
-  if (!units)
-    return 0;
-  std::memcpy(units, src, src_len * sizeof(char16));
-  units[src_len] = 0;
-  output->str = units;
-  output->length = src_len;
-  output->dtor = freeUnits;
+  if (output->str != replacement.str)
+    cef_string_utf16_clear(output);
+  *output = replacement;
   return 1;
 }
 

@@ -4,10 +4,7 @@
 #include "wrapper/ctocpp/process_message_ctocpp.h"
 
 int CefBrowserCToCpp::GetIdentifier() {
-  cef_browser_t* s = GetStruct();
-  if (CEF_MEMBER_MISSING(s, get_identifier))
-    return 0;
-  return s->get_identifier(s);
+  return CEF_CALL_OR(GetStruct(), get_identifier, 0);
 }
 
 bool CefBrowserCToCpp::IsSame(CefRefPtr<CefBrowser> that) {
@@ -19,10 +16,7 @@ bool CefBrowserCToCpp::IsSame(CefRefPtr<CefBrowser> that) {
 }
 
 CefRefPtr<CefFrame> CefBrowserCToCpp::GetMainFrame() {
-  cef_browser_t* s = GetStruct();
-  if (CEF_MEMBER_MISSING(s, get_main_frame))
-    return nullptr;
-  return CefFrameCToCpp::Wrap(s->get_main_frame(s));
+  return CefFrameCToCpp::Wrap(CEF_CALL_OR(GetStruct(), get_main_frame, nullptr));
 }
 
 bool CefBrowserCToCpp::SendProcessMessage(CefProcessId target_process,

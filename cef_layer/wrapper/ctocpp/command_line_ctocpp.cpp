@@ -4,7 +4,7 @@
 
 bool CefCommandLineCToCpp::IsValid() {
   cef_command_line_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_valid) && s->is_valid(s) != 0;
+  return CEF_CALL_OR(s, is_valid, 0) != 0;
 }
 
 void CefCommandLineCToCpp::InitFromString(const CefString& command_line) {
@@ -17,12 +17,12 @@ void CefCommandLineCToCpp::InitFromString(const CefString& command_line) {
 
 CefString CefCommandLineCToCpp::GetProgram() {
   cef_command_line_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_program) ? CefString() : takeUserfreeString(s->get_program(s));
+  return takeUserfreeString(CEF_CALL_OR(s, get_program, nullptr));
 }
 
 bool CefCommandLineCToCpp::HasSwitches() {
   cef_command_line_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, has_switches) && s->has_switches(s) != 0;
+  return CEF_CALL_OR(s, has_switches, 0) != 0;
 }
 
 bool CefCommandLineCToCpp::HasSwitch(const CefString& name) {
@@ -43,5 +43,5 @@ CefString CefCommandLineCToCpp::GetSwitchValue(const CefString& name) {
 
 bool CefCommandLineCToCpp::HasArguments() {
   cef_command_line_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, has_arguments) && s->has_arguments(s) != 0;
+  return CEF_CALL_OR(s, has_arguments, 0) != 0;
 }

@@ -6,31 +6,30 @@
 
 bool CefFrameCToCpp::IsValid() {
   cef_frame_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_valid) && s->is_valid(s) != 0;
+  return CEF_CALL_OR(s, is_valid, 0) != 0;
 }
 
 bool CefFrameCToCpp::IsMain() {
   cef_frame_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_main) && s->is_main(s) != 0;
+  return CEF_CALL_OR(s, is_main, 0) != 0;
 }
 
 int64 CefFrameCToCpp::GetIdentifier() {
   cef_frame_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_identifier) ? 0 : s->get_identifier(s);
+  return CEF_CALL_OR(s, get_identifier, 0);
 }
 
 CefString CefFrameCToCpp::GetURL() {
   cef_frame_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_url) ? CefString() : takeUserfreeString(s->get_url(s));
+  return takeUserfreeString(CEF_CALL_OR(s, get_url, nullptr));
 }
 
 CefRefPtr<CefBrowser> CefFrameCToCpp::GetBrowser() {
   cef_frame_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_browser) ? nullptr : CefBrowserCToCpp::Wrap(s->get_browser(s));
+  return CefBrowserCToCpp::Wrap(CEF_CALL_OR(s, get_browser, nullptr));
 }
 
 CefRefPtr<CefV8Context> CefFrameCToCpp::GetV8Context() {
   cef_frame_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_v8context) ? nullptr
-                                              : CefV8ContextCToCpp::Wrap(s->get_v8context(s));
+  return CefV8ContextCToCpp::Wrap(CEF_CALL_OR(s, get_v8context, nullptr));
 }

@@ -5,27 +5,25 @@
 
 bool CefProcessMessageCToCpp::IsValid() {
   cef_process_message_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_valid) && s->is_valid(s) != 0;
+  return CEF_CALL_OR(s, is_valid, 0) != 0;
 }
 
 bool CefProcessMessageCToCpp::IsReadOnly() {
   cef_process_message_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_read_only) && s->is_read_only(s) != 0;
+  return CEF_CALL_OR(s, is_read_only, 0) != 0;
 }
 
 CefRefPtr<CefProcessMessage> CefProcessMessageCToCpp::Copy() {
   cef_process_message_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, copy) ? nullptr : Wrap(s->copy(s));
+  return Wrap(CEF_CALL_OR(s, copy, nullptr));
 }
 
 CefString CefProcessMessageCToCpp::GetName() {
   cef_process_message_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_name) ? CefString() : takeUserfreeString(s->get_name(s));
+  return takeUserfreeString(CEF_CALL_OR(s, get_name, nullptr));
 }
 
 CefRefPtr<CefListValue> CefProcessMessageCToCpp::GetArgumentList() {
   cef_process_message_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_argument_list)
-             ? nullptr
-             : CefListValueCToCpp::Wrap(s->get_argument_list(s));
+  return CefListValueCToCpp::Wrap(CEF_CALL_OR(s, get_argument_list, nullptr));
 }

@@ -8,32 +8,32 @@
 
 bool CefV8ContextCToCpp::IsValid() {
   cef_v8context_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, is_valid) && s->is_valid(s) != 0;
+  return CEF_CALL_OR(s, is_valid, 0) != 0;
 }
 
 CefRefPtr<CefBrowser> CefV8ContextCToCpp::GetBrowser() {
   cef_v8context_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_browser) ? nullptr : CefBrowserCToCpp::Wrap(s->get_browser(s));
+  return CefBrowserCToCpp::Wrap(CEF_CALL_OR(s, get_browser, nullptr));
 }
 
 CefRefPtr<CefFrame> CefV8ContextCToCpp::GetFrame() {
   cef_v8context_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_frame) ? nullptr : CefFrameCToCpp::Wrap(s->get_frame(s));
+  return CefFrameCToCpp::Wrap(CEF_CALL_OR(s, get_frame, nullptr));
 }
 
 CefRefPtr<CefV8Value> CefV8ContextCToCpp::GetGlobal() {
   cef_v8context_t* s = GetStruct();
-  return CEF_MEMBER_MISSING(s, get_global) ? nullptr : CefV8ValueCToCpp::Wrap(s->get_global(s));
+  return CefV8ValueCToCpp::Wrap(CEF_CALL_OR(s, get_global, nullptr));
 }
 
 bool CefV8ContextCToCpp::Enter() {
   cef_v8context_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, enter) && s->enter(s) != 0;
+  return CEF_CALL_OR(s, enter, 0) != 0;
 }
 
 bool CefV8ContextCToCpp::Exit() {
   cef_v8context_t* s = GetStruct();
-  return !CEF_MEMBER_MISSING(s, exit) && s->exit(s) != 0;
+  return CEF_CALL_OR(s, exit, 0) != 0;
 }
 
 bool CefV8ContextCToCpp::IsSame(CefRefPtr<CefV8Context> that) {
