@@ -9,6 +9,13 @@ std::wstring folderOf(const std::wstring& path) {
   return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
+// The build folder holding test-bin, program and demo-bin.
+std::wstring buildDir() {
+  std::wstring bin = testBinDir();
+  bin.pop_back();
+  return folderOf(bin);
+}
+
 }  // namespace
 
 std::wstring testBinDir() {
@@ -18,9 +25,11 @@ std::wstring testBinDir() {
 }
 
 std::wstring shippedBinDir() {
-  std::wstring bin = testBinDir();
-  bin.pop_back();
-  return folderOf(bin) + L"program\\";
+  return buildDir() + L"program\\";
+}
+
+std::wstring demoBinDir() {
+  return buildDir() + L"demo-bin\\";
 }
 
 }  // namespace e2e

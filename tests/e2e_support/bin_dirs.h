@@ -9,5 +9,7 @@ namespace e2e {
 std::wstring testBinDir();
 // Folder of what ships (starter.exe, ZelWebRenderer.dll).
 std::wstring shippedBinDir();
+// Folder of the sample start module velotra.dll and its pages.
+std::wstring demoBinDir();
 
 }  // namespace e2e

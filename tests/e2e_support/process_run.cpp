@@ -15,7 +15,7 @@ std::wstring folderOf(const std::wstring& path) {
 }
 
 // The environment block of this process with `changes` applied.
-std::wstring environmentBlock(const std::vector<std::pair<std::wstring, std::wstring>>& changes) {
+std::wstring environmentBlock(const Environment& changes) {
   std::map<std::wstring, std::wstring> variables;
   wchar_t* block = GetEnvironmentStringsW();
   for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
@@ -36,9 +36,29 @@ std::wstring environmentBlock(const std::vector<std::pair<std::wstring, std::wst
 
 }  // namespace
 
+std::wstring quoted(const std::wstring& argument) {
+  std::wstring out = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes count as escapes only before a quote.
+    if (c == L'"')
+      out.append(backslashes * 2 + 1, L'\\');
+    else
+      out.append(backslashes, L'\\');
+    backslashes = 0;
+    out += c;
+  }
+  out.append(backslashes * 2, L'\\');
+  return out + L"\"";
+}
+
 RunResult run(const std::wstring& exe, const RunOptions& options) {
   RunResult result;
-  std::wstring commandLine = options.argv0.empty() ? L"\"" + exe + L"\"" : options.argv0;
+  std::wstring commandLine = options.argv0.empty() ? quoted(exe) : options.argv0;
   if (!options.arguments.empty())
     commandLine += L" " + options.arguments;
   const std::wstring workingDir = options.workingDir.empty() ? folderOf(exe) : options.workingDir;

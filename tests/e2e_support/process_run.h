@@ -13,12 +13,15 @@
 
 namespace e2e {
 
+// Variables added to or replaced in the child's environment: name, value.
+using Environment = std::vector<std::pair<std::wstring, std::wstring>>;
+
 struct RunOptions {
   std::wstring arguments;   // appended to the command line after argv[0]
-  std::wstring argv0;       // the command line's first word; default: the quoted exe path
+  std::wstring argv0;       // the command line's first word; default: the exe path, quoted
   std::wstring workingDir;  // default: the exe's folder
-  std::vector<std::pair<std::wstring, std::wstring>> environment;  // added or replaced
-  std::function<void(const Dialog&)> onDialog;                     // called while the box is up
+  Environment environment;
+  std::function<void(const Dialog&)> onDialog;  // called while the box is up
   DWORD timeoutMs = 60000;
   DWORD creationFlags = 0;
 };
@@ -28,6 +31,9 @@ struct RunResult {
   std::vector<Dialog> dialogs;
   bool timedOut = false;
 };
+
+// An argument quoted so that CommandLineToArgvW reads it back unchanged.
+std::wstring quoted(const std::wstring& argument);
 
 // Starts `exe`, answers each message box it shows with OK and waits for it to
 // end. A child still running after the timeout is ended and reported.

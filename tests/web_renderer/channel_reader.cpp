@@ -1,7 +1,8 @@
 #include "channel_reader.h"
 
+#include "files.h"
+
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 namespace {
@@ -62,9 +63,9 @@ std::u16string stringArgument(const std::string& argument) {
   return decodeUnits(argument.substr(prefix.size()));
 }
 
-std::vector<ChannelRecord> readChannel(const std::filesystem::path& file) {
+std::vector<ChannelRecord> readChannel(const std::wstring& file) {
   std::vector<ChannelRecord> records;
-  std::ifstream in(file, std::ios::binary);
+  std::istringstream in(e2e::readFile(file));
   std::string line;
   while (std::getline(in, line)) {
     std::istringstream words(line);

@@ -2,7 +2,6 @@
 #ifndef TESTS_WEB_RENDERER_CHANNEL_READER_H_
 #define TESTS_WEB_RENDERER_CHANNEL_READER_H_
 
-#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@ std::u16string decodeUnits(const std::string& hex);
 // "string:u:..." as code units.
 std::u16string stringArgument(const std::string& argument);
 
-std::vector<ChannelRecord> readChannel(const std::filesystem::path& file);
+std::vector<ChannelRecord> readChannel(const std::wstring& file);
 std::vector<ProcessMessage> messagesIn(const std::vector<ChannelRecord>& records);
 std::vector<ChannelRecord> recordsOf(const std::vector<ChannelRecord>& records,
                                      const std::string& kind,

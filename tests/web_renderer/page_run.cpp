@@ -1,6 +1,7 @@
 #include "page_run.h"
 
 #include "fakes.h"
+#include "process_run.h"
 #include "stand_in_test_api.h"
 
 #include "include/cef_app.h"
@@ -19,17 +20,16 @@ std::vector<std::u16string> PageRunResult::texts() const {
   return out;
 }
 
-PageRun::PageRun() : folder_(L"zel-pages") {}
+PageRun::PageRun() : folder_(e2e::ProgramDir::withoutStarter(L"pages")) {}
 
 PageRun& PageRun::file(const std::wstring& fileName, const std::string& content) {
-  writeFile(folder_ / fileName, content);
+  folder_.writeFile(fileName, content);
   return *this;
 }
 
 PageRun& PageRun::page(const std::wstring& fileName, const std::string& content) {
-  const auto file = folder_ / fileName;
-  writeFile(file, content);
-  steps_ += L" --stand-in-page=" + quoted(file.wstring());
+  folder_.writeFile(fileName, content);
+  steps_ += L" --stand-in-page=" + e2e::quoted(folder_ / fileName);
   return *this;
 }
 
@@ -50,13 +50,13 @@ PageRun& PageRun::reload(int frame) {
 }
 
 PageRun& PageRun::messageFromBrowser(const std::wstring& name) {
-  steps_ += L" --stand-in-message=" + quoted(name);
+  steps_ += L" --stand-in-message=" + e2e::quoted(name);
   return *this;
 }
 
 std::wstring PageRun::commandLine(int exitCode) const {
   return L"starter.exe --type=renderer --stand-in-channel=" +
-         quoted((folder_ / L"channel.txt").wstring()) + steps_ + L" --stand-in-exit-code=" +
+         e2e::quoted(folder_ / L"channel.txt") + steps_ + L" --stand-in-exit-code=" +
          std::to_wstring(exitCode);
 }
 

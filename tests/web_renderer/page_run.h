@@ -6,7 +6,7 @@
 #include "channel_reader.h"
 #include "include/capi/cef_app_capi.h"
 #include "include/cef_app.h"
-#include "test_files.h"
+#include "program_dir.h"
 
 #include <functional>
 #include <string>
@@ -50,7 +50,7 @@ class PageRun {
   // Runs execute with the stand-in reading this run's command line.
   PageRunResult runOnCommandLine(int exitCode, const std::function<int()>& execute);
 
-  ScratchFolder folder_;
+  e2e::ProgramDir folder_;
   std::wstring steps_;
   int pages_ = 0;
 };
