@@ -2,6 +2,7 @@
 // directory, with file contents compared byte for byte.
 #include "e2e_support.h"
 #include "launcher_scenario.h"
+#include "worked_example.h"
 
 #include <windows.h>
 
@@ -96,15 +97,6 @@ class Holder {
   HANDLE process_ = nullptr;
   bool held_ = false;
 };
-
-void stageWorkedExample(const e2e::ProgramDir& dir) {
-  dir.writeFile(L"app.dll", std::string("old app\r\n\0\x01", 11));
-  dir.writeFile(L"res\\a.png", std::string("old png\0\xff", 9));
-  dir.writeFile(L"delayup\\app.dll", std::string("new app\0\x7f", 9));
-  dir.writeFile(L"delayup\\new.dll", "new dll");
-  dir.writeFile(L"delayup\\res\\a.png", std::string("new png\r\n\0", 10));
-  dir.writeFile(L"delayup\\res\\b.png", "new b");
-}
 
 TEST(DelayedUpdateE2e, WorkedExampleSucceeds) {
   Installation app(L"upd-success");

@@ -4,6 +4,7 @@
 #include "program_dir.h"
 #include "text.h"
 #include "utils.h"
+#include "worked_example.h"
 
 #include <Poco/Exception.h>
 #include <Poco/Timestamp.h>
@@ -94,17 +95,6 @@ TEST(DelayedUpdate, EmptyStagingDirectoryMakesAndRemovesTheBackupDirectory) {
   EXPECT_FALSE(app.exists(L"delayup"));
   EXPECT_FALSE(app.exists(backupName(dirs, app)));
   EXPECT_FALSE(dirs.keepBackupDir);
-}
-
-// Program directory with app.dll and res\a.png; staged app.dll, new.dll,
-// res\a.png and res\b.png.
-void stageWorkedExample(const e2e::ProgramDir& app) {
-  app.writeFile(L"app.dll", std::string("old app\r\n\x00\x01", 11));
-  app.writeFile(L"res\\a.png", std::string("old png\0\xff", 9));
-  app.writeFile(L"delayup\\app.dll", std::string("new app\0\x7f", 9));
-  app.writeFile(L"delayup\\new.dll", "new dll");
-  app.writeFile(L"delayup\\res\\a.png", std::string("new png\r\n\0", 10));
-  app.writeFile(L"delayup\\res\\b.png", "new b");
 }
 
 TEST(DelayedUpdate, WorkedExampleSucceeds) {
