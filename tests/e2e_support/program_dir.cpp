@@ -101,7 +101,7 @@ void ProgramDir::makeDir(const std::wstring& relative) const {
   for (size_t slash = relative.find(L'\\'); slash != std::wstring::npos;
        slash = relative.find(L'\\', slash + 1))
     CreateDirectoryW((path_ + relative.substr(0, slash)).c_str(), nullptr);
-  if (!CreateDirectoryW((path_ + relative).c_str(), nullptr) && !isDirectory(relative))
+  if (!CreateDirectoryW((path_ + relative).c_str(), nullptr) && !isDirectory(path_ + relative))
     ADD_FAILURE() << "cannot create " << wideToUtf8(path_ + relative);
 }
 
@@ -111,10 +111,6 @@ std::string ProgramDir::readFile(const std::wstring& relative) const {
 
 bool ProgramDir::exists(const std::wstring& relative) const {
   return fileExists(path_ + relative);
-}
-
-bool ProgramDir::isDirectory(const std::wstring& relative) const {
-  return e2e::isDirectory(path_ + relative);
 }
 
 }  // namespace e2e

@@ -30,7 +30,6 @@ class ProgramDir {
   // Empty when the file cannot be read.
   std::string readFile(const std::wstring& relative) const;
   bool exists(const std::wstring& relative) const;
-  bool isDirectory(const std::wstring& relative) const;
 
  private:
   struct Empty {};
