@@ -67,10 +67,22 @@ RunResult run(const std::wstring& exe, const RunOptions& options) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
-                      CREATE_UNICODE_ENVIRONMENT | options.creationFlags, &environment[0],
-                      workingDir.c_str(), &startup, &process)) {
-    ADD_FAILURE() << "cannot start " << wideToUtf8(exe) << ": error " << GetLastError();
+  // Wine now and then fails a start with ERROR_INTERNAL_ERROR on a busy
+  // machine before the child runs any of its code; that start is tried again.
+  BOOL started = FALSE;
+  DWORD startError = 0;
+  for (int attempt = 1; attempt <= 3 && !started; ++attempt) {
+    started = CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE,
+                             CREATE_UNICODE_ENVIRONMENT | options.creationFlags, &environment[0],
+                             workingDir.c_str(), &startup, &process);
+    startError = started ? 0 : GetLastError();
+    if (!started && startError != ERROR_INTERNAL_ERROR)
+      break;
+    if (!started)
+      Sleep(200);
+  }
+  if (!started) {
+    ADD_FAILURE() << "cannot start " << wideToUtf8(exe) << ": error " << startError;
     result.exitCode = static_cast<DWORD>(-999);
     return result;
   }
