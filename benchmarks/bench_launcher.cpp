@@ -1,7 +1,7 @@
 // The launcher's delayed update on a staged tree, logging into log\start.log
-// through the launcher's own start-up log set-up. Times
-// everything applyDelayedUpdate does except its fixed 300 ms wait, and prints
-// the elapsed seconds.
+// through the launcher's own start-up log set-up. Times everything
+// applyDelayedUpdate does except its fixed 300 ms wait, and prints the
+// elapsed seconds.
 //   bench_launcher <program dir> <backup dir name> [flush]
 // With "noflush" the channel does not flush after every line.
 #include "file_tree.h"
