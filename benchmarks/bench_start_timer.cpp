@@ -1,8 +1,10 @@
 // Times the start of launchers, from process creation to the start module's
 // main, alternating between them run by run. Each launcher lies in the same
 // program directory as bench_start_module.dll (named velotra.dll), which
-// records the counter at its main. Prints each launcher's median in
-// milliseconds and the ratio of the first to the second.
+// records the counter at its main. Prints the number of runs, each
+// launcher's median in milliseconds, the ratio of the medians, and the median
+// of the run-by-run differences (each run of the first launcher against the
+// second's run next to it, which cancels most of the drift of a busy machine).
 //   bench_start_timer <runs> <launcher.exe> <floor.exe>
 #include <windows.h>
 
@@ -84,8 +86,12 @@ int wmain(int argc, wchar_t** argv) {
       times[side].push_back(ms);
     }
   }
+  std::vector<double> differences;
+  for (int run = 0; run < runs; ++run)
+    differences.push_back(times[0][run] - times[1][run]);
   const double launcher = median(times[0]);
   const double floor = median(times[1]);
-  std::printf("%d %.3f %.3f %.3f\n", runs, launcher, floor, launcher / floor);
+  std::printf("%d %.3f %.3f %.3f %.3f\n", runs, launcher, floor, launcher / floor,
+              median(differences));
   return 0;
 }
