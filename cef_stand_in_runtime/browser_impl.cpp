@@ -14,9 +14,9 @@ CefRefPtr<CefFrame> BrowserImpl::GetMainFrame() {
 bool BrowserImpl::SendProcessMessage(CefProcessId target_process,
                                      CefRefPtr<CefProcessMessage> message) {
   // A renderer can only talk to the browser process.
-  if (target_process != PID_BROWSER || !message)
+  auto* sent = dynamic_cast<ProcessMessageImpl*>(message.get());
+  if (target_process != PID_BROWSER || !sent)
     return false;
-  auto* sent = static_cast<ProcessMessageImpl*>(message.get());
   ListValueImpl& arguments = sent->arguments();
   V8ContextImpl* context = currentContext();
   std::string line = "message browser=" + std::to_string(id_) +

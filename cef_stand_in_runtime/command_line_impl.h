@@ -38,7 +38,6 @@ class CommandLineImpl : public CefCommandLine {
   bool HasSwitch(const CefString& name) override { return parsed_.has(name); }
   CefString GetSwitchValue(const CefString& name) override { return parsed_.value(name); }
   bool HasArguments() override { return !parsed_.arguments.empty(); }
-  void GetArguments(ArgumentList& arguments) override { arguments = parsed_.arguments; }
 
  private:
   ParsedCommandLine parsed_;

@@ -1,31 +1,39 @@
-// What the stand-in libcef.dll exports: the API hash report and the entry
-// points that the layer's wrapper forwards to.
+// The C functions that the stand-in libcef.dll exports, under the names of a
+// real libcef.dll: the API hash, the process entry and the object factories.
+// Every object goes out as a C struct with one reference for the caller;
+// every struct that comes in is taken over, whatever the call's outcome.
 #include "channel.h"
 #include "command_line_impl.h"
+#include "cpptoc/command_line_cpptoc.h"
+#include "cpptoc/list_value_cpptoc.h"
+#include "cpptoc/process_message_cpptoc.h"
+#include "cpptoc/v8context_cpptoc.h"
+#include "cpptoc/v8value_cpptoc.h"
+#include "ctocpp/app_ctocpp.h"
+#include "ctocpp/passed_through_ctocpp.h"
+#include "ctocpp/v8handler_ctocpp.h"
 #include "headless_renderer.h"
 #include "list_value_impl.h"
+#include "process_command_line.h"
 #include "process_message_impl.h"
-#include "stand_in_test_api.h"
 #include "string_codec.h"
 #include "v8_context_impl.h"
 #include "v8_value_impl.h"
+#include "wrapper/string_bridge.h"
 
-#include "wrapper/runtime_entry_points.h"
+#include "include/capi/cef_app_capi.h"
+#include "include/capi/cef_command_line_capi.h"
+#include "include/capi/cef_process_message_capi.h"
+#include "include/capi/cef_v8_capi.h"
+#include "include/capi/cef_values_capi.h"
+#include "include/cef_api_hash.h"
+#include "include/cef_version.h"
 
 #include <windows.h>
 
 #include <string>
 
 namespace {
-
-// Hands an object out with one reference that the caller owns.
-template <typename T>
-T* handOut(CefRefPtr<T> object) {
-  T* raw = object.get();
-  if (raw)
-    raw->AddRef();
-  return raw;
-}
 
 std::string environmentValue(const wchar_t* name) {
   wchar_t buffer[256] = {};
@@ -43,8 +51,9 @@ std::shared_ptr<JsHeap> currentHeap() {
 
 }  // namespace
 
-// The hash this runtime reports: its own, unless a test asks it to pose as
-// another generation (--stand-in-api-hash=, or ZEL_STAND_IN_API_HASH).
+// The hash this runtime reports: the one the layer is built for, unless a
+// test asks it to pose as another generation (--stand-in-api-hash=, or
+// ZEL_STAND_IN_API_HASH).
 const char* cef_api_hash(int entry) {
   static std::string reported;
   if (entry == 2)
@@ -59,81 +68,97 @@ const char* cef_api_hash(int entry) {
   return reported.c_str();
 }
 
-int cef_stand_in_execute_process(const CefMainArgs& /*args*/,
-                                 CefApp* application,
-                                 void* /*windows_sandbox_info*/) {
-  return executeProcess(GetCommandLineW(), application);
+// The release this runtime stands in for: 3.2623.1397, Chromium 49.0.2623.110.
+int cef_version_info(int entry) {
+  const int parts[] = {3, 1397, 49, 0, 2623, 110};
+  return entry >= 0 && entry < 6 ? parts[entry] : 0;
 }
 
-int cef_stand_in_run_renderer(const CefString& command_line, CefApp* application) {
-  return executeProcess(command_line, application);
+int cef_execute_process(const cef_main_args_t* /*args*/,
+                        cef_app_t* application,
+                        void* /*windows_sandbox_info*/) {
+  return executeProcess(processCommandLine(), CefAppCToCpp::Wrap(application));
 }
 
-CefCommandLine* cef_stand_in_command_line_create() {
-  return handOut<CefCommandLine>(new CommandLineImpl);
+cef_command_line_t* cef_command_line_create() {
+  return CefCommandLineCppToC::Wrap(new CommandLineImpl);
 }
 
-CefListValue* cef_stand_in_list_value_create() {
-  return handOut<CefListValue>(new ListValueImpl);
+cef_command_line_t* cef_command_line_get_global() {
+  CefRefPtr<CommandLineImpl> global = new CommandLineImpl;
+  global->InitFromString(processCommandLine());
+  return CefCommandLineCppToC::Wrap(global.get());
 }
 
-CefProcessMessage* cef_stand_in_process_message_create(const CefString& name) {
-  return handOut<CefProcessMessage>(new ProcessMessageImpl(name));
+cef_list_value_t* cef_list_value_create() {
+  return CefListValueCppToC::Wrap(new ListValueImpl);
 }
 
-CefV8Context* cef_stand_in_v8context_get_current() {
-  return handOut<CefV8Context>(currentContext());
+cef_process_message_t* cef_process_message_create(const cef_string_t* name) {
+  return CefProcessMessageCppToC::Wrap(new ProcessMessageImpl(copyString(name)));
 }
 
-CefV8Context* cef_stand_in_v8context_get_entered() {
-  return handOut<CefV8Context>(enteredContext());
+cef_v8context_t* cef_v8context_get_current_context() {
+  return CefV8ContextCppToC::Wrap(currentContext());
 }
 
-CefV8Value* cef_stand_in_v8value_create_undefined() {
-  return handOut<CefV8Value>(V8ValueImpl::primitive(V8ValueImpl::Kind::kUndefined).get());
+cef_v8context_t* cef_v8context_get_entered_context() {
+  return CefV8ContextCppToC::Wrap(enteredContext());
 }
 
-CefV8Value* cef_stand_in_v8value_create_null() {
-  return handOut<CefV8Value>(V8ValueImpl::primitive(V8ValueImpl::Kind::kNull).get());
+int cef_v8context_in_context() {
+  return currentContext() != nullptr;
 }
 
-CefV8Value* cef_stand_in_v8value_create_bool(bool value) {
-  return handOut<CefV8Value>(V8ValueImpl::boolean(value).get());
+cef_v8value_t* cef_v8value_create_undefined() {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::primitive(V8ValueImpl::Kind::kUndefined).get());
 }
 
-CefV8Value* cef_stand_in_v8value_create_int(int32 value) {
-  return handOut<CefV8Value>(V8ValueImpl::integer(value).get());
+cef_v8value_t* cef_v8value_create_null() {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::primitive(V8ValueImpl::Kind::kNull).get());
 }
 
-CefV8Value* cef_stand_in_v8value_create_uint(uint32 value) {
-  return handOut<CefV8Value>(V8ValueImpl::unsignedInteger(value).get());
+cef_v8value_t* cef_v8value_create_bool(int value) {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::boolean(value != 0).get());
 }
 
-CefV8Value* cef_stand_in_v8value_create_double(double value) {
-  return handOut<CefV8Value>(V8ValueImpl::number(value).get());
+cef_v8value_t* cef_v8value_create_int(int32 value) {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::integer(value).get());
 }
 
-CefV8Value* cef_stand_in_v8value_create_string(const CefString& value) {
-  return handOut<CefV8Value>(V8ValueImpl::string(value).get());
+cef_v8value_t* cef_v8value_create_uint(uint32 value) {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::unsignedInteger(value).get());
 }
 
-CefV8Value* cef_stand_in_v8value_create_object(CefV8Accessor* /*accessor*/) {
+cef_v8value_t* cef_v8value_create_double(double value) {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::number(value).get());
+}
+
+cef_v8value_t* cef_v8value_create_string(const cef_string_t* value) {
+  return CefV8ValueCppToC::Wrap(V8ValueImpl::string(copyString(value)).get());
+}
+
+cef_v8value_t* cef_v8value_create_object(cef_v8accessor_t* accessor) {
   // Accessors are not supported: the object is a plain one either way.
+  CefV8AccessorCToCpp::WrapPassedThrough(accessor);
   const std::shared_ptr<JsHeap> heap = currentHeap();
-  return heap ? handOut<CefV8Value>(V8ValueImpl::newObject(heap).get()) : nullptr;
+  return heap ? CefV8ValueCppToC::Wrap(V8ValueImpl::newObject(heap).get()) : nullptr;
 }
 
-CefV8Value* cef_stand_in_v8value_create_array(int length) {
+cef_v8value_t* cef_v8value_create_array(int length) {
   const std::shared_ptr<JsHeap> heap = currentHeap();
-  return heap ? handOut<CefV8Value>(V8ValueImpl::newArray(heap, length).get()) : nullptr;
+  return heap ? CefV8ValueCppToC::Wrap(V8ValueImpl::newArray(heap, length).get()) : nullptr;
 }
 
-CefV8Value* cef_stand_in_v8value_create_function(const CefString& name, CefV8Handler* handler) {
+cef_v8value_t* cef_v8value_create_function(const cef_string_t* name, cef_v8handler_t* handler) {
+  CefRefPtr<CefV8Handler> handlerObject = CefV8HandlerCToCpp::Wrap(handler);
   const std::shared_ptr<JsHeap> heap = currentHeap();
-  if (!heap || !handler)
+  if (!heap || !handlerObject)
     return nullptr;
-  CefRefPtr<V8ValueImpl> function = V8ValueImpl::newFunction(heap, name, handler);
-  record("function context=" + std::to_string(heap->context ? heap->context->id() : 0) + " name=" +
-         toHexUnits(name) + " handler=" + std::to_string(heap->bindings().back()->handlerId));
-  return handOut<CefV8Value>(function.get());
+  const CefString functionName = copyString(name);
+  CefRefPtr<V8ValueImpl> function = V8ValueImpl::newFunction(heap, functionName, handlerObject);
+  record("function context=" + std::to_string(heap->context ? heap->context->id() : 0) +
+         " name=" + toHexUnits(functionName) +
+         " handler=" + std::to_string(heap->bindings().back()->handlerId));
+  return CefV8ValueCppToC::Wrap(function.get());
 }

@@ -15,24 +15,13 @@
 
 namespace {
 
+// The registrar and the request implement none of their members here, so the
+// application can hold them but not use them: no scheme gets registered.
 class SchemeRegistrarImpl : public CefSchemeRegistrar {
- public:
-  int registered = 0;
-  bool AddCustomScheme(const CefString&, bool, bool, bool) override {
-    ++registered;
-    return true;
-  }
   IMPLEMENT_REFCOUNTING(SchemeRegistrarImpl);
 };
 
 class RequestImpl : public CefRequest {
- public:
-  explicit RequestImpl(const CefString& url) : url_(url) {}
-  bool IsReadOnly() override { return true; }
-  CefString GetURL() override { return url_; }
-
- private:
-  CefString url_;
   IMPLEMENT_REFCOUNTING(RequestImpl);
 };
 
@@ -88,7 +77,7 @@ class Run {
       return;
     }
     FrameSlot& slot = frames_[static_cast<size_t>(frameNumber) - 1];
-    CefRefPtr<CefRequest> request = new RequestImpl(slot.page);
+    CefRefPtr<CefRequest> request = new RequestImpl;
     const bool cancelled =
         handler_ && handler_->OnBeforeNavigation(slot.browser.get(), slot.frame.get(), request,
                                                  NAVIGATION_RELOAD, false);
@@ -185,12 +174,11 @@ int runRenderer(const ParsedCommandLine& commandLine, CefRefPtr<CefApp> applicat
   CefRefPtr<CefRenderProcessHandler> handler;
   std::string appHooks = "app=0";
   if (application) {
-    CefRefPtr<SchemeRegistrarImpl> registrar = new SchemeRegistrarImpl;
-    application->OnRegisterCustomSchemes(registrar.get());
+    application->OnRegisterCustomSchemes(new SchemeRegistrarImpl);
     CefRefPtr<CefResourceBundleHandler> bundle = application->GetResourceBundleHandler();
     CefRefPtr<CefBrowserProcessHandler> browserHandler = application->GetBrowserProcessHandler();
     handler = application->GetRenderProcessHandler();
-    appHooks = std::string("app=1 custom-schemes=") + number(registrar->registered) +
+    appHooks = std::string("app=1 custom-schemes=0") +
                " resource-bundle-handler=" + (bundle ? "1" : "0") +
                " browser-process-handler=" + (browserHandler ? "1" : "0") +
                " render-process-handler=" + (handler ? "1" : "0");

@@ -12,16 +12,9 @@ namespace {
 
 std::vector<V8ContextImpl*> g_entered;
 
+// Implements none of its members here: Eval's caller learns that the code
+// threw, not what.
 class V8ExceptionImpl : public CefV8Exception {
- public:
-  V8ExceptionImpl(const CefString& message, int line) : message_(message), line_(line) {}
-  CefString GetMessage() override { return message_; }
-  CefString GetSourceLine() override { return CefString(); }
-  int GetLineNumber() override { return line_; }
-
- private:
-  CefString message_;
-  int line_;
   IMPLEMENT_REFCOUNTING(V8ExceptionImpl);
 };
 
@@ -153,7 +146,7 @@ bool V8ContextImpl::Eval(const CefString& code,
   CefString error;
   if (run(code, "eval", &retval, error))
     return true;
-  exception = new V8ExceptionImpl(error, 0);
+  exception = new V8ExceptionImpl;
   retval = nullptr;
   return false;
 }

@@ -361,22 +361,6 @@ bool V8ValueImpl::SetValue(const CefString& key,
   return ok;
 }
 
-bool V8ValueImpl::GetKeys(std::vector<CefString>& keys) {
-  duk_context* engine = engineOf();
-  if (!engine || !isObject_)
-    return false;
-  heap_->push(slot_);
-  duk_enum(engine, -1, DUK_ENUM_OWN_PROPERTIES_ONLY);
-  while (duk_next(engine, -1, 0)) {
-    duk_size_t length = 0;
-    const char* bytes = duk_to_lstring(engine, -1, &length);
-    keys.push_back(fromEngineText(bytes, length));
-    duk_pop(engine);
-  }
-  duk_pop_2(engine);
-  return true;
-}
-
 int V8ValueImpl::GetArrayLength() {
   duk_context* engine = engineOf();
   if (!engine || !isArray_)
@@ -416,12 +400,11 @@ CefRefPtr<CefV8Handler> V8ValueImpl::GetFunctionHandler() {
   return found ? found->handler : nullptr;
 }
 
-bool V8ValueImpl::ExecuteFunction(CefRefPtr<CefV8Value> object,
-                                  const CefV8ValueList& arguments,
-                                  CefRefPtr<CefV8Value>& retval) {
+CefRefPtr<CefV8Value> V8ValueImpl::ExecuteFunction(CefRefPtr<CefV8Value> object,
+                                                   const CefV8ValueList& arguments) {
   duk_context* engine = engineOf();
   if (!engine || !isFunction_)
-    return false;
+    return nullptr;
   heap_->push(slot_);
   auto* receiver = static_cast<V8ValueImpl*>(object.get());
   if (!receiver || !receiver->pushTo(*heap_))
@@ -434,7 +417,7 @@ bool V8ValueImpl::ExecuteFunction(CefRefPtr<CefV8Value> object,
     ++count;
   }
   const bool ok = duk_pcall_method(engine, count) == DUK_EXEC_SUCCESS;
-  retval = ok ? wrap(heap_, -1) : nullptr;
+  CefRefPtr<CefV8Value> result = ok ? wrap(heap_, -1) : nullptr;
   duk_pop(engine);
-  return ok;
+  return result;
 }

@@ -59,14 +59,12 @@ class V8ValueImpl : public CefV8Value {
   bool SetValue(const CefString& key,
                 CefRefPtr<CefV8Value> value,
                 PropertyAttribute attribute) override;
-  bool GetKeys(std::vector<CefString>& keys) override;
 
   int GetArrayLength() override;
   CefString GetFunctionName() override;
   CefRefPtr<CefV8Handler> GetFunctionHandler() override;
-  bool ExecuteFunction(CefRefPtr<CefV8Value> object,
-                       const CefV8ValueList& arguments,
-                       CefRefPtr<CefV8Value>& retval) override;
+  CefRefPtr<CefV8Value> ExecuteFunction(CefRefPtr<CefV8Value> object,
+                                        const CefV8ValueList& arguments) override;
 
  private:
   explicit V8ValueImpl(Kind kind) : kind_(kind) {}

@@ -33,12 +33,30 @@ std::wstring toWidePath(const std::string& path) {
   throw Poco::FileException(what, detail);
 }
 
+bool deleteEntry(const TreeEntry& entry, const std::wstring& wide) {
+  return (entry.isDirectory ? RemoveDirectoryW(wide.c_str()) : DeleteFileW(wide.c_str())) != 0;
+}
+
+// The read-only attribute refuses deletion, and the tree is to go entirely: it
+// is cleared first, and put back when the deletion fails all the same. A link
+// keeps its attributes: changing them could reach through to its target.
 void removeEntry(const TreeEntry& entry) {
   const std::wstring wide = toWidePath(entry.path);
-  const BOOL removed =
-      entry.isDirectory ? RemoveDirectoryW(wide.c_str()) : DeleteFileW(wide.c_str());
-  if (!removed)
+  if (!entry.isReadOnly || entry.isLink) {
+    if (!deleteEntry(entry, wide))
+      throwLastError("cannot remove", entry.path);
+    return;
+  }
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES ||
+      !SetFileAttributesW(wide.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
     throwLastError("cannot remove", entry.path);
+  if (!deleteEntry(entry, wide)) {
+    const DWORD error = GetLastError();
+    SetFileAttributesW(wide.c_str(), attributes);
+    SetLastError(error);
+    throwLastError("cannot remove", entry.path);
+  }
 }
 
 void removeBelow(const TreeEntry& directory) {
@@ -83,6 +101,7 @@ std::vector<TreeEntry> listEntries(const std::string& directory) {
     entry.path = prefix + utf8;
     entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    entry.isReadOnly = (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
     entries.push_back(std::move(entry));
   } while (FindNextFileW(search, &found));
   FindClose(search);
@@ -105,6 +124,7 @@ void removeTree(const std::string& path) {
     root.path.pop_back();
   root.isDirectory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   root.isLink = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  root.isReadOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   if (root.isDirectory && !root.isLink)
     removeBelow(root);
   else

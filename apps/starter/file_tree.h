@@ -8,6 +8,7 @@ struct TreeEntry {
   std::string path;  // UTF-8, the directory's path joined with the name
   bool isDirectory = false;
   bool isLink = false;  // a reparse point: symbolic link or junction
+  bool isReadOnly = false;
 };
 
 // The entries of `directory` in the file system's enumeration order, without
@@ -21,5 +22,7 @@ bool isLinkOrJunction(const std::string& path);
 
 // Removes `path` with everything below it. A link or junction is removed as an
 // entry and never descended into, so nothing outside the tree is deleted.
-// Throws a Poco exception for the first removal that fails.
+// Read-only files and directories are removed too; a link's own attributes
+// and its target's are left alone. Throws a Poco exception for the first
+// removal that fails.
 void removeTree(const std::string& path);

@@ -4,6 +4,7 @@
 #include "crash_dump.h"
 #include "encoding.h"
 #include "file_tree.h"
+#include "library_search.h"
 #include "logging.h"
 #include "paths.h"
 #include "startup_log.h"
@@ -45,7 +46,7 @@ constexpr char kMainMissingBox[] =  // 加载主函数main出错
 bool runSubProcessHost(int argc, char** argv, int& result) {
   try {
     Poco::SharedLibrary library;
-    library.load(kRendererLibrary);
+    loadLibraryOutsideWorkingDirectory(kRendererLibrary, library);
     EntryPoint entry = nullptr;
     if (library.isLoaded()) {
       try {
@@ -63,8 +64,9 @@ bool runSubProcessHost(int argc, char** argv, int& result) {
   }
 }
 
-// Loads the start module by name (UTF-8 for Poco). Poco reports a failed load
-// with error details; the log line carries the library name alone.
+// Loads the start module by name (UTF-8 for Poco), never from the current
+// directory. Poco reports a failed load with error details; the log line
+// carries the library name alone.
 bool loadStartModule(const StartModuleChoice& choice, Poco::SharedLibrary& library) {
   const std::string path = ansiToUtf8(choice.name);
   try {
@@ -72,7 +74,7 @@ bool loadStartModule(const StartModuleChoice& choice, Poco::SharedLibrary& libra
     if (!choice.fitsBuffer)
       throw Poco::LibraryLoadException(path);
     try {
-      library.load(path);
+      loadLibraryOutsideWorkingDirectory(path, library);
     } catch (const Poco::LibraryLoadException&) {
       throw Poco::LibraryLoadException(path);
     }

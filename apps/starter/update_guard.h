@@ -11,6 +11,7 @@ std::string md5Hex(const std::string& text);
 std::string updateGuardName(const std::string& programPath);
 
 // Returns false, after telling the user, when an updater holds the guard for
-// three attempts one second apart. Any failure of the guard itself lets the
-// start go on.
+// three attempts one second apart. A guard left abandoned by an updater that
+// died counts as free. Any failure of the guard itself lets the start go on;
+// in no case does the calling thread own the guard afterwards.
 bool checkUpdateGuard(const std::string& programPath);

@@ -122,8 +122,12 @@ bool updateFiles(const std::string& source,
     }
     const std::string name = entryPath.getFileName();
     const std::string targetFile = joinPath(target, name);
-    if (Poco::File(targetFile).exists()) {
-      const std::string backupFile = joinPath(backup, name);
+    const std::string backupFile = joinPath(backup, name);
+    // Staged directories such as lib.a and lib.b land in the same place. Once
+    // a path is backed up, that backup is what a restore must bring back; a
+    // later file for the path only replaces the earlier staged copy.
+    const bool backedUpAlready = restoreList.count(backupFile) != 0;
+    if (!backedUpAlready && Poco::File(targetFile).exists()) {
       result = moveReplacing(targetFile, backupFile);
       if (!result) {
         LOG_CRITICAL(Poco::format("bak file failed %s", name));

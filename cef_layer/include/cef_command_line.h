@@ -22,7 +22,6 @@ class CefCommandLine : public virtual CefBase {
   // The value of --name=value as written; empty when absent.
   virtual CefString GetSwitchValue(const CefString& name) = 0;
   virtual bool HasArguments() = 0;
-  virtual void GetArguments(ArgumentList& arguments) = 0;
 };
 
 #endif  // CEF_INCLUDE_CEF_COMMAND_LINE_H_

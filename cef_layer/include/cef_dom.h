@@ -3,11 +3,8 @@
 
 #include "include/cef_base.h"
 
-// A node of a frame's document; the declared subset.
-class CefDOMNode : public virtual CefBase {
- public:
-  virtual bool IsSame(CefRefPtr<CefDOMNode> that) = 0;
-  virtual CefString GetName() = 0;
-};
+// A node of a frame's document. The renderer only passes it on, so none of
+// its methods is declared here.
+class CefDOMNode : public virtual CefBase {};
 
 #endif  // CEF_INCLUDE_CEF_DOM_H_

@@ -3,11 +3,8 @@
 
 #include "include/cef_base.h"
 
-// A web request; the declared subset.
-class CefRequest : public virtual CefBase {
- public:
-  virtual bool IsReadOnly() = 0;
-  virtual CefString GetURL() = 0;
-};
+// A web request. The renderer only passes it on, so none of its methods is
+// declared here.
+class CefRequest : public virtual CefBase {};
 
 #endif  // CEF_INCLUDE_CEF_REQUEST_H_

@@ -3,13 +3,8 @@
 
 #include "include/cef_base.h"
 
-// Registers custom URL schemes; the declared subset.
-class CefSchemeRegistrar : public virtual CefBase {
- public:
-  virtual bool AddCustomScheme(const CefString& scheme_name,
-                               bool is_standard,
-                               bool is_local,
-                               bool is_display_isolated) = 0;
-};
+// Registers custom URL schemes. The renderer registers none, so none of its
+// methods is declared here.
+class CefSchemeRegistrar : public virtual CefBase {};
 
 #endif  // CEF_INCLUDE_CEF_SCHEME_H_

@@ -59,18 +59,10 @@ class CefV8Accessor : public virtual CefBase {
                    CefString& exception) = 0;
 };
 
-class CefV8Exception : public virtual CefBase {
- public:
-  virtual CefString GetMessage() = 0;
-  virtual CefString GetSourceLine() = 0;
-  virtual int GetLineNumber() = 0;
-};
-
-class CefV8StackTrace : public virtual CefBase {
- public:
-  virtual bool IsValid() = 0;
-  virtual int GetFrameCount() = 0;
-};
+// Exceptions and stack traces are only passed on by the renderer; none of
+// their methods is declared here.
+class CefV8Exception : public virtual CefBase {};
+class CefV8StackTrace : public virtual CefBase {};
 
 class CefV8Value : public virtual CefBase {
  public:
@@ -115,14 +107,13 @@ class CefV8Value : public virtual CefBase {
   virtual bool SetValue(const CefString& key,
                         CefRefPtr<CefV8Value> value,
                         PropertyAttribute attribute) = 0;
-  virtual bool GetKeys(std::vector<CefString>& keys) = 0;
 
   virtual int GetArrayLength() = 0;
   virtual CefString GetFunctionName() = 0;
   virtual CefRefPtr<CefV8Handler> GetFunctionHandler() = 0;
-  virtual bool ExecuteFunction(CefRefPtr<CefV8Value> object,
-                               const CefV8ValueList& arguments,
-                               CefRefPtr<CefV8Value>& retval) = 0;
+  // The function's result; null when it threw.
+  virtual CefRefPtr<CefV8Value> ExecuteFunction(CefRefPtr<CefV8Value> object,
+                                                const CefV8ValueList& arguments) = 0;
 };
 
 #endif  // CEF_INCLUDE_CEF_V8_H_

@@ -1,17 +1,17 @@
-// The CEF generation this layer matches, and the runtime's report of its own.
+// The CEF generation this layer matches.
 #ifndef CEF_INCLUDE_CEF_VERSION_H_
 #define CEF_INCLUDE_CEF_VERSION_H_
 
+#include "include/cef_api_hash.h"
 #include "include/internal/cef_export.h"
-
-#define CEF_API_HASH_PLATFORM "ce5690754c73e6181ade12dde0d64157f849cb76"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-// Entry 0: the platform API hash of the loaded runtime.
-CEF_EXPORT const char* cef_api_hash(int entry);
+// Parts of the runtime's version: 0 CEF major, 1 CEF commit number, 2-5
+// Chromium major, minor, build, patch.
+CEF_EXPORT int cef_version_info(int entry);
 
 #ifdef __cplusplus
 }

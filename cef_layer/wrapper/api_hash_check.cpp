@@ -1,6 +1,6 @@
 #include "api_hash_check.h"
 
-#include "include/cef_version.h"
+#include "include/cef_api_hash.h"
 
 #include <cstring>
 

@@ -223,6 +223,24 @@ TEST(DelayedUpdateE2e, FailedRestoreKeepsTheBackupPastTheFinalCleanUp) {
   SetFileAttributesW((app.dir / L"app.dll").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// The replaced file was read-only, and so is its backup copy: the update
+// still leaves no backup directory and no warning.
+TEST(DelayedUpdateE2e, ReadOnlyReplacedFileLeavesNoBackupDirectory) {
+  Installation app(L"upd-readonly");
+  put(app.dir, L"app.dll", "old app");
+  put(app.dir, L"delayup\\app.dll", "new app");
+  ASSERT_TRUE(SetFileAttributesW((app.dir / L"app.dll").c_str(), FILE_ATTRIBUTE_READONLY));
+  const e2e::RunResult run = e2e::run(app.dir.starter());
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.exitCode, 0u);
+
+  EXPECT_EQ(app.dir.readFile(L"app.dll"), "new app");
+  EXPECT_FALSE(app.dir.exists(L"delayup"));
+  EXPECT_TRUE(backupDirs(app.dir).empty());
+  for (const Line& line : updateLines(app.dir))
+    EXPECT_EQ(line.priority, "Debug") << line.text;
+}
+
 TEST(DelayedUpdateE2e, UpdateStagedWhileTheApplicationRunsIsRemovedAtTheEnd) {
   Installation app(L"upd-late", L"staging_module_fixture.dll");
   const e2e::RunResult run = e2e::run(app.dir.starter());

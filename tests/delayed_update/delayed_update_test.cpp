@@ -4,6 +4,7 @@
 #include "temp_tree.h"
 #include "utils.h"
 
+#include <Poco/Exception.h>
 #include <Poco/Timestamp.h>
 
 #include <windows.h>
@@ -264,6 +265,79 @@ TEST(DelayedUpdate, DirectoryNamesMapByBaseName) {
   EXPECT_FALSE(has(debug("create dest dir 1 " + app.at("lib"))));
 }
 
+// lib.a and lib.b both land in lib: the user's lib\x.dll is backed up once,
+// lib.b's copy only replaces lib.a's, and a later failure brings back the
+// user's file.
+TEST(DelayedUpdate, OverlappingStagedDirectoriesKeepTheFirstBackup) {
+  for (const bool failLater : {false, true}) {
+    SCOPED_TRACE(failLater ? "walk fails afterwards" : "walk succeeds");
+    TempTree app("overlap");
+    app.write("lib\\x.dll", "user's x");
+    app.write("delayup\\lib.a\\x.dll", "from a");
+    app.write("delayup\\lib.b\\x.dll", "from b");
+    app.write("delayup\\lib.b\\y.dll", "new y");
+    std::unique_ptr<HeldFile> blocker;
+    if (failLater)
+      blocker.reset(new HeldFile(app.at("delayup\\lib.b\\y.dll")));
+    LogCapture log;
+    log.onText([&](const std::string& text) {
+      if (text == "update file failed y.dll")
+        blocker.reset();
+    });
+    const DelayedUpdateDirs dirs = applyDelayedUpdate(app.path());
+
+    EXPECT_EQ(app.read("lib\\x.dll"), failLater ? "user's x" : "from b");
+    EXPECT_EQ(app.read("lib\\y.dll"), failLater ? "<missing>" : "new y");
+    EXPECT_FALSE(dirs.keepBackupDir);
+    EXPECT_FALSE(app.exists(backupName(dirs, app)));
+    EXPECT_FALSE(app.exists("delayup"));
+    const Lines& lines = log.lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), debug("bak file x.dll")), 1)
+        << ::testing::PrintToString(lines);
+  }
+}
+
+// A read-only file the update touches must not leave a backup or staging
+// directory behind that nobody will ever remove.
+TEST(DelayedUpdate, ReadOnlyFilesLeaveNoDirectoryBehind) {
+  enum ReadOnly { target, staged, stagedNeverHandled };
+  const struct {
+    const char* what;
+    ReadOnly readOnly;
+  } cases[] = {
+      {"read-only file replaced in the program directory", target},
+      {"read-only staged file", staged},
+      {"read-only staged file left by a failed walk", stagedNeverHandled},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempTree app("readonly");
+    app.write("a.dll", "old a");
+    app.write("delayup\\a.dll", "new a");
+    app.write("delayup\\b.dll", "new b");
+    const std::string readOnlyFile = c.readOnly == target ? "a.dll" : "delayup\\b.dll";
+    ASSERT_TRUE(SetFileAttributesW(widen(app.at(readOnlyFile)).c_str(), FILE_ATTRIBUTE_READONLY));
+    std::unique_ptr<HeldFile> blocker;
+    if (c.readOnly == stagedNeverHandled)
+      blocker.reset(new HeldFile(app.at("delayup\\a.dll")));
+    LogCapture log;
+    log.onText([&](const std::string& text) {
+      if (text == "update file failed a.dll")
+        blocker.reset();
+    });
+    const DelayedUpdateDirs dirs = applyDelayedUpdate(app.path());
+
+    const bool failed = c.readOnly == stagedNeverHandled;
+    EXPECT_EQ(app.read("a.dll"), failed ? "old a" : "new a");
+    EXPECT_EQ(app.read("b.dll"), failed ? "<missing>" : "new b");
+    EXPECT_FALSE(app.exists(backupName(dirs, app)));
+    EXPECT_FALSE(app.exists("delayup"));
+    for (const LogLine& line : log.lines())
+      EXPECT_NE(line.priority, 'W') << line.text;
+    SetFileAttributesW(widen(app.at("b.dll")).c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+}
+
 // --- Faults the walk must survive ------------------------------------------
 
 TEST(DelayedUpdate, StagingEntryThatIsAFileIsReportedAndRemoved) {
@@ -387,6 +461,43 @@ TEST(DelayedUpdate, FileLinkInTheStagingTreeIsNotPlaced) {
 
   EXPECT_FALSE(app.exists("evil.dll"));
   EXPECT_EQ(outside.read("secret.dll"), "outside bytes");
+}
+
+// --- removeTree ---------------------------------------------------------------
+
+TEST(RemoveTree, RemovesReadOnlyFilesAndDirectories) {
+  TempTree tree("rmreadonly");
+  tree.write("doomed\\ro.txt", "ro");
+  tree.write("doomed\\sub\\ro.txt", "ro");
+  for (const char* rel : {"doomed\\ro.txt", "doomed\\sub\\ro.txt", "doomed\\sub"}) {
+    const std::wstring path = widen(tree.at(rel));
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(),
+                                   GetFileAttributesW(path.c_str()) | FILE_ATTRIBUTE_READONLY));
+  }
+  EXPECT_NO_THROW(removeTree(tree.at("doomed")));
+  EXPECT_FALSE(tree.exists("doomed"));
+}
+
+// Clearing attributes must not reach through a link to what it points at.
+TEST(RemoveTree, LeavesTheAttributesBehindALinkAlone) {
+  TempTree tree("rmlink");
+  TempTree outside("rmoutside");
+  outside.write("keep.txt", "keep");
+  const std::wstring kept = widen(outside.at("keep.txt"));
+  ASSERT_TRUE(SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+  tree.makeDir("doomed");
+  if (!makeDirectoryLink(tree.at("doomed\\outside"),
+                         outside.path().substr(0, outside.path().size() - 1)))
+    GTEST_SKIP() << "no directory links on this platform";
+  try {
+    removeTree(tree.at("doomed"));
+  } catch (const Poco::Exception&) {
+    // Wine cannot remove a Unix symbolic link as a directory; the point here
+    // is what lies behind it.
+  }
+  EXPECT_EQ(outside.read("keep.txt"), "keep");
+  EXPECT_NE(GetFileAttributesW(kept.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+  SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // --- moveReplacing ------------------------------------------------------------

@@ -126,6 +126,8 @@ std::vector<ModuleCall> moduleCalls(const e2e::ProgramDir& dir) {
       calls.back().argv.push_back(line.substr(line.find("]=") + 2));
     else if (line.rfind("log_closed=", 0) == 0)
       calls.back().logClosed = line == "log_closed=1";
+    else if (line.rfind("guard=", 0) == 0)
+      calls.back().guard = line.substr(6);
   }
   return calls;
 }

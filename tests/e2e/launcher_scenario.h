@@ -48,6 +48,7 @@ std::wstring guardNameFor(const std::string& programPath);
 struct ModuleCall {
   std::vector<std::string> argv;
   bool logClosed = false;
+  std::string guard;  // what the module found trying ZEL_FIXTURE_GUARD, if named
 };
 std::vector<ModuleCall> moduleCalls(const e2e::ProgramDir& dir);
 

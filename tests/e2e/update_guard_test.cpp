@@ -11,11 +11,12 @@ namespace {
 // Starts guard_holder on the guard of `programPath` and waits until it owns it.
 class GuardHolder {
  public:
-  GuardHolder(const std::string& programPath, const wchar_t* mode, DWORD milliseconds) {
+  GuardHolder(const std::string& programPath, const wchar_t* mode, DWORD milliseconds)
+      : name_(launcher::guardNameFor(programPath)) {
     const std::wstring readyName = L"zel-guard-ready-" + std::to_wstring(GetTickCount64());
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring commandLine = L"guard_holder.exe " + launcher::guardNameFor(programPath) + L" " +
-                               readyName + L" " + mode + L" " + std::to_wstring(milliseconds);
+    std::wstring commandLine = L"guard_holder.exe " + name_ + L" " + readyName + L" " + mode +
+                               L" " + std::to_wstring(milliseconds);
     const std::wstring exe = e2e::testBinDir() + L"guard_holder.exe";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -31,11 +32,24 @@ class GuardHolder {
     if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0)
       TerminateProcess(process_, 1);
     CloseHandle(process_);
+    if (kept_)
+      CloseHandle(kept_);
   }
   void waitForExit() { WaitForSingleObject(process_, 20000); }
+  const std::wstring& name() const { return name_; }
+
+  // Opens the mutex here too, so the object outlives its holder: the system
+  // then marks it abandoned instead of destroying it.
+  HANDLE keepObjectAlive() {
+    kept_ = OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, name_.c_str());
+    EXPECT_NE(kept_, nullptr) << GetLastError();
+    return kept_;
+  }
 
  private:
+  std::wstring name_;
   HANDLE process_ = nullptr;
+  HANDLE kept_ = nullptr;
 };
 
 TEST(UpdateGuard, HeldGuardShowsTheBusyBoxAndExitsMinusOneWithoutLogging) {
@@ -64,14 +78,26 @@ TEST(UpdateGuard, GuardReleasedBetweenAttemptsLetsTheStartGoOn) {
   EXPECT_EQ(launcher::moduleCalls(app.dir).size(), 1u);
 }
 
-TEST(UpdateGuard, AbandonedGuardLetsTheStartGoOn) {
+// An updater that died holding the guard, while someone else still has the
+// mutex open: the launcher starts, and neither while the application runs nor
+// after it ends does the launcher own the guard, so an updater can take it.
+TEST(UpdateGuard, AbandonedGuardCountsAsFreeAndIsNotKept) {
   Installation app(L"guardabandoned");
-  GuardHolder holder(e2e::wideToUtf8(app.dir.starter()), L"abandon", 0);
+  GuardHolder holder(e2e::wideToUtf8(app.dir.starter()), L"abandon", 1500);
+  HANDLE guard = holder.keepObjectAlive();
   holder.waitForExit();
-  const e2e::RunResult run = e2e::run(app.dir.starter());
+  e2e::RunOptions options;
+  options.environment = {{L"ZEL_FIXTURE_GUARD", holder.name()}};
+  const e2e::RunResult run = e2e::run(app.dir.starter(), options);
+
   EXPECT_EQ(run.exitCode, 0u);
   EXPECT_TRUE(run.dialogs.empty());
-  EXPECT_EQ(launcher::moduleCalls(app.dir).size(), 1u);
+  const auto calls = launcher::moduleCalls(app.dir);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].guard, "free") << "while the start module runs";
+  // Had the launcher kept it, its end would have abandoned the guard again.
+  EXPECT_EQ(WaitForSingleObject(guard, 0), static_cast<DWORD>(WAIT_OBJECT_0));
+  ReleaseMutex(guard);
 }
 
 // The name follows argv[0] as written: a guard on the full path does not stop

@@ -8,6 +8,26 @@
 
 namespace {
 
+DWORD WINAPI takeAndDie(void* mutex) {
+  return WaitForSingleObject(static_cast<HANDLE>(mutex), 0);  // ends owning it: abandoned
+}
+
+DWORD WINAPI tryOnce(void* mutex) {
+  const DWORD wait = WaitForSingleObject(static_cast<HANDLE>(mutex), 0);
+  if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED)
+    ReleaseMutex(static_cast<HANDLE>(mutex));
+  return wait;
+}
+
+DWORD onOtherThread(LPTHREAD_START_ROUTINE body, void* argument) {
+  HANDLE thread = CreateThread(nullptr, 0, body, argument, 0, nullptr);
+  DWORD result = WAIT_FAILED;
+  WaitForSingleObject(thread, INFINITE);
+  GetExitCodeThread(thread, &result);
+  CloseHandle(thread);
+  return result;
+}
+
 TEST(Md5Hex, MatchesTheRfc1321TestSuite) {
   const std::pair<std::string, const char*> vectors[] = {
       {"", "d41d8cd98f00b204e9800998ecf8427e"},
@@ -52,6 +72,23 @@ TEST(UpdateGuardName, LowersOnlyAsciiCapitals) {
     GTEST_SKIP() << "ANSI code page is " << GetACP() << ", not 1252";
   // 0xC4 (Ä) is not lowered to 0xE4; it reaches the hash as UTF-8 C3 84.
   EXPECT_EQ(updateGuardName("C:\\\xc4pp\\starter.exe"), "6a0502573892e46732cfb408f05e5b13");
+}
+
+// An updater thread ended while owning the guard. The check lets the start go
+// on at once, and the calling thread is not left owning the guard.
+TEST(CheckUpdateGuard, AbandonedGuardIsTakenAndReleased) {
+  const std::string program = "C:\\Guard" + std::to_string(GetCurrentProcessId()) + "\\starter.exe";
+  const std::string name = updateGuardName(program);
+  const std::wstring wideName(name.begin(), name.end());
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, wideName.c_str());
+  ASSERT_NE(mutex, nullptr);
+  ASSERT_EQ(onOtherThread(takeAndDie, mutex), static_cast<DWORD>(WAIT_OBJECT_0));
+
+  const ULONGLONG started = GetTickCount64();
+  EXPECT_TRUE(checkUpdateGuard(program));
+  EXPECT_LT(GetTickCount64() - started, 900u) << "no pause before a second attempt";
+  EXPECT_EQ(onOtherThread(tryOnce, mutex), static_cast<DWORD>(WAIT_OBJECT_0));
+  CloseHandle(mutex);
 }
 
 }  // namespace

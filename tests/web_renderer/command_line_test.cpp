@@ -2,6 +2,8 @@
 // the layer, and the refusal of a runtime with another API hash.
 #include "include/cef_app.h"
 #include "include/cef_command_line.h"
+#include "include/cef_process_message.h"
+#include "include/cef_v8.h"
 
 #include <windows.h>
 
@@ -44,10 +46,15 @@ TEST(CommandLine, RuntimeOfAnotherApiGenerationIsRefused) {
   SetEnvironmentVariableW(L"ZEL_STAND_IN_API_HASH", L"0000000000000000000000000000000000000000");
   CefRefPtr<CefCommandLine> commandLine = CefCommandLine::CreateCommandLine();
   const int result = CefExecuteProcess(CefMainArgs(GetModuleHandleW(nullptr)), nullptr, nullptr);
+  // The other static factories refuse it as well.
+  const bool anyValue = CefV8Value::CreateString("x") || CefV8Value::CreateUndefined() ||
+                        CefProcessMessage::Create("M") || CefListValue::Create();
   SetEnvironmentVariableW(L"ZEL_STAND_IN_API_HASH", nullptr);
   EXPECT_FALSE(commandLine);
   EXPECT_EQ(result, 0);
+  EXPECT_FALSE(anyValue);
   EXPECT_TRUE(CefCommandLine::CreateCommandLine());
+  EXPECT_TRUE(CefV8Value::CreateString("x"));
 }
 
 }  // namespace

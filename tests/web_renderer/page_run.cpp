@@ -3,6 +3,10 @@
 #include "fakes.h"
 #include "stand_in_test_api.h"
 
+#include "include/cef_app.h"
+
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 std::vector<std::u16string> PageRunResult::texts() const {
@@ -64,9 +68,28 @@ PageRunResult PageRun::run(int exitCode) {
 }
 
 PageRunResult PageRun::runWith(CefRefPtr<CefApp> app, int exitCode) {
-  PageRunResult result;
-  result.exitCode = cef_stand_in_run_renderer(commandLine(exitCode), app.get());
+  PageRunResult result = runOnCommandLine(exitCode, [&app] {
+    return CefExecuteProcess(CefMainArgs(GetModuleHandleW(nullptr)), app, nullptr);
+  });
   result.appHadOneReference = app->HasOneRef();
+  return result;
+}
+
+PageRunResult PageRun::runWithStruct(cef_app_t* app, int exitCode) {
+  return runOnCommandLine(exitCode, [app] {
+    const cef_main_args_t args = {GetModuleHandleW(nullptr)};
+    return cef_execute_process(&args, app, nullptr);
+  });
+}
+
+PageRunResult PageRun::runOnCommandLine(int exitCode, const std::function<int()>& execute) {
+  PageRunResult result;
+  // The stand-in reads this command line instead of the test program's own.
+  const std::wstring text = commandLine(exitCode);
+  const cef_string_t override = {const_cast<wchar_t*>(text.c_str()), text.size(), nullptr};
+  cef_stand_in_override_command_line(&override);
+  result.exitCode = execute();
+  cef_stand_in_override_command_line(nullptr);
   result.records = readChannel(folder_ / L"channel.txt");
   result.messages = messagesIn(result.records);
   return result;

@@ -4,9 +4,11 @@
 #define TESTS_WEB_RENDERER_PAGE_RUN_H_
 
 #include "channel_reader.h"
+#include "include/capi/cef_app_capi.h"
 #include "include/cef_app.h"
 #include "test_files.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,9 +42,13 @@ class PageRun {
   PageRunResult run(int exitCode = 0);
   // Runs with another application object instead of a ClientAppRenderer.
   PageRunResult runWith(CefRefPtr<CefApp> app, int exitCode = 0);
+  // Hands a C struct to cef_execute_process directly, as a plain-C client.
+  PageRunResult runWithStruct(cef_app_t* app, int exitCode = 0);
 
  private:
   std::wstring commandLine(int exitCode) const;
+  // Runs execute with the stand-in reading this run's command line.
+  PageRunResult runOnCommandLine(int exitCode, const std::function<int()>& execute);
 
   ScratchFolder folder_;
   std::wstring steps_;

@@ -3,7 +3,12 @@
 #include "client_app_renderer.h"
 #include "page_run.h"
 
+#include "include/capi/cef_app_capi.h"
+#include "include/capi/cef_render_process_handler_capi.h"
+
 #include <gtest/gtest.h>
+
+#include <cstddef>
 
 namespace {
 
@@ -85,6 +90,91 @@ TEST(StandInRuntime, HandlerResultsValuesAndAttributesBehaveAsInCef) {
                            "has cpp yes", "bridge function yes JS_COMMUNICATION", "delete kept no",
                            "delete hidden yes gone", "string units 2"}));
   EXPECT_TRUE(app->HasOneRef());  // the runtime dropped all of its references
+}
+
+// A client struct built by hand, as a plain-C client builds it: it counts
+// its references and the calls it gets.
+template <typename Struct>
+struct HandBuilt {
+  Struct s;
+  int references = 1;  // the one handed to the runtime
+  int calls = 0;
+
+  explicit HandBuilt(size_t size) {
+    s = {};
+    s.base.size = size;
+    s.base.add_ref = [](cef_base_t* self) { ++of(self)->references; };
+    s.base.release = [](cef_base_t* self) -> int { return --of(self)->references == 0; };
+    s.base.has_one_ref = [](cef_base_t* self) -> int { return of(self)->references == 1; };
+  }
+  static HandBuilt* of(void* self) { return reinterpret_cast<HandBuilt*>(self); }
+};
+
+using AppStruct = HandBuilt<cef_app_t>;
+using HandlerStruct = HandBuilt<cef_render_process_handler_t>;
+
+HandlerStruct* g_handler = nullptr;
+
+cef_render_process_handler_t* CEF_CALLBACK handOutHandler(cef_app_t* self) {
+  ++AppStruct::of(self)->calls;
+  if (!g_handler)
+    return nullptr;
+  g_handler->s.base.add_ref(&g_handler->s.base);  // one reference for the runtime
+  return &g_handler->s;
+}
+
+void CEF_CALLBACK countWebKit(cef_render_process_handler_t* self) {
+  ++HandlerStruct::of(self)->calls;
+}
+
+void CEF_CALLBACK countContext(cef_render_process_handler_t* self,
+                               cef_browser_t* browser,
+                               cef_frame_t* frame,
+                               cef_v8context_t* context) {
+  HandlerStruct::of(self)->calls += 100;
+  for (cef_base_t* given : {&browser->base, &frame->base, &context->base})
+    given->release(given);
+}
+
+TEST(StandInRuntime, ReadsClientStructsOnlyWithinTheirSizeAndReleasesThemOnce) {
+  const struct {
+    const char* title;
+    size_t appSize;
+    bool withHandler;
+    size_t handlerSize;
+    int appCalls;
+    int handlerCalls;  // 1 per OnWebKitInitialized, 100 per OnContextCreated
+  } cases[] = {
+      {"full structs", sizeof(cef_app_t), true, sizeof(cef_render_process_handler_t), 1, 101},
+      {"app ends before get_render_process_handler",
+       offsetof(cef_app_t, get_render_process_handler), true, sizeof(cef_render_process_handler_t),
+       0, 0},
+      {"no handler", sizeof(cef_app_t), false, 0, 1, 0},
+      {"handler ends before on_context_created", sizeof(cef_app_t), true,
+       offsetof(cef_render_process_handler_t, on_context_created), 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    AppStruct app(c.appSize);
+    app.s.get_render_process_handler = handOutHandler;
+    HandlerStruct handler(c.handlerSize);
+    handler.s.on_web_kit_initialized = countWebKit;
+    handler.s.on_context_created = countContext;
+    g_handler = c.withHandler ? &handler : nullptr;
+
+    const PageRunResult result = PageRun().script("var x = 1;").runWithStruct(&app.s, 3);
+    g_handler = nullptr;
+
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(app.calls, c.appCalls);
+    EXPECT_EQ(handler.calls, c.handlerCalls);
+    EXPECT_EQ(app.references, 0);
+    EXPECT_EQ(handler.references, 1);  // only the test's own is left
+    const auto start = recordsOf(result.records, "execute-process");
+    ASSERT_EQ(start.size(), 1u);
+    EXPECT_EQ(start[0].field("render-process-handler"), c.appCalls && c.withHandler ? "1" : "0");
+    EXPECT_EQ(recordsOf(result.records, "hook", "browser-destroyed")[0].field("references"), "1");
+  }
 }
 
 }  // namespace

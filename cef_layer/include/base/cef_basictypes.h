@@ -1,9 +1,9 @@
-// Fixed-width integer names used throughout CEF's interface.
+// Fixed-width integer names used throughout CEF's interface (C and C++).
 #ifndef CEF_INCLUDE_BASE_CEF_BASICTYPES_H_
 #define CEF_INCLUDE_BASE_CEF_BASICTYPES_H_
 
-#include <cstddef>
-#include <cstdint>
+#include <stddef.h>
+#include <stdint.h>
 
 typedef int32_t int32;
 typedef uint32_t uint32;

@@ -26,6 +26,10 @@ typedef enum {
 } cef_navigation_type_t;
 
 typedef enum {
+  V8_ACCESS_CONTROL_DEFAULT = 0,
+} cef_v8_accesscontrol_t;
+
+typedef enum {
   VTYPE_INVALID = 0,
   VTYPE_NULL,
   VTYPE_BOOL,

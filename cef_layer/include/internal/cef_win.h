@@ -2,16 +2,14 @@
 #ifndef CEF_INCLUDE_INTERNAL_CEF_WIN_H_
 #define CEF_INCLUDE_INTERNAL_CEF_WIN_H_
 
-#include <windows.h>
+#include "include/internal/cef_types_win.h"
 
-typedef struct _cef_main_args_t {
-  HINSTANCE instance;
-} cef_main_args_t;
-
+#ifdef __cplusplus
 class CefMainArgs : public cef_main_args_t {
  public:
   CefMainArgs() { instance = nullptr; }
   explicit CefMainArgs(HINSTANCE hInstance) { instance = hInstance; }
 };
+#endif
 
 #endif  // CEF_INCLUDE_INTERNAL_CEF_WIN_H_

@@ -1,0 +1,10 @@
+// A web request.
+#ifndef CEF_INCLUDE_CAPI_CEF_REQUEST_CAPI_H_
+#define CEF_INCLUDE_CAPI_CEF_REQUEST_CAPI_H_
+
+#include "include/capi/cef_base_capi.h"
+
+// Only passed through by this layer: its members are not declared here.
+typedef struct _cef_request_t cef_request_t;
+
+#endif  // CEF_INCLUDE_CAPI_CEF_REQUEST_CAPI_H_

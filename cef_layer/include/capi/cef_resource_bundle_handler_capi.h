@@ -1,0 +1,10 @@
+// Supplies localized strings and resources.
+#ifndef CEF_INCLUDE_CAPI_CEF_RESOURCE_BUNDLE_HANDLER_CAPI_H_
+#define CEF_INCLUDE_CAPI_CEF_RESOURCE_BUNDLE_HANDLER_CAPI_H_
+
+#include "include/capi/cef_base_capi.h"
+
+// Only passed through by this layer: its members are not declared here.
+typedef struct _cef_resource_bundle_handler_t cef_resource_bundle_handler_t;
+
+#endif  // CEF_INCLUDE_CAPI_CEF_RESOURCE_BUNDLE_HANDLER_CAPI_H_
