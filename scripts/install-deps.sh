@@ -3,8 +3,9 @@
 # reuses what is already there:
 #   - the mingw-w64 cross compiler, Wine, Xvfb, the GoogleTest sources;
 #   - the zh_CN.UTF-8 locale (Wine's ANSI code page 936 for the GBK cases);
-#   - Poco Foundation, built static for mingw from Debian's source package,
-#     cached outside the build tree and keyed by version;
+#   - Poco Foundation, built static for mingw from Debian's source package
+#     with the project's patches (patches/poco/*.patch) applied, cached outside
+#     the build tree and keyed by version and patches;
 #   - the Duktape sources for the CEF stand-in runtime, from Debian's source package.
 # Prints the variables the build needs (source it, or read deps.env in the cache).
 set -euo pipefail
@@ -22,7 +23,7 @@ as_root() {
 apt_packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 wine xvfb xauth dpkg-dev cmake ninja-build googletest locales
-  ca-certificates bzip2 xz-utils
+  ca-certificates bzip2 xz-utils patch
 )
 
 missing=()
@@ -86,14 +87,41 @@ fetch_source() { # name version destdir
 
 poco_version=$(source_version poco)
 [ -n "$poco_version" ] || { say "no Debian source package for poco"; exit 1; }
-poco_prefix=$cache/poco-$poco_version-mingw64-static
+# The build is keyed by the patches too: a changed patch set gets a build of
+# its own, and a build for another set is never taken for this one.
+poco_patches=()
+for p in "$here"/patches/poco/*.patch; do [ -f "$p" ] && poco_patches+=("$p"); done
+poco_key=
+if [ ${#poco_patches[@]} -gt 0 ]; then
+  poco_key=-p$(cat "${poco_patches[@]}" | sha256sum | cut -c1-12)
+fi
+poco_prefix=$cache/poco-$poco_version-mingw64-static$poco_key
 if [ -f "$poco_prefix/.complete" ]; then
-  say "Poco $poco_version (mingw, static) cached in $poco_prefix"
+  say "Poco $poco_version (mingw, static${poco_key:+, patches $poco_key}) cached in $poco_prefix"
 else
-  say "building Poco Foundation $poco_version static for mingw (a few minutes, once)"
+  for other in "$cache"/poco-"$poco_version"-mingw64-static*; do
+    [ -f "$other/.complete" ] && say "Poco build $other is for another patch set; left in place, not used"
+  done
+  say "building Poco Foundation $poco_version static for mingw with ${#poco_patches[@]} patch(es) into $poco_prefix (a few minutes, once)"
   src=$cache/poco-$poco_version-src
-  [ -d "$src/Foundation" ] || fetch_source poco "$poco_version" "$src"
+  default_src=${XDG_CACHE_HOME:-$HOME/.cache}/zel-starter/poco-$poco_version-src
+  if [ -d "$src/Foundation" ]; then
+    say "reusing the Poco source in $src"
+  elif [ -d "$default_src/Foundation" ]; then
+    say "copying the Poco source from $default_src"
+    cp -a "$default_src" "$src"
+  else
+    say "fetching the Poco $poco_version source package into $src"
+    fetch_source poco "$poco_version" "$src"
+  fi
   build=$(mktemp -d)
+  # The cached source stays as Debian ships it; the patches go into a copy.
+  patched=$build/src
+  cp -a "$src" "$patched"
+  for p in "${poco_patches[@]}"; do
+    say "applying $(basename "$p")"
+    patch -d "$patched" -p1 --forward --silent <"$p" || { say "patch $p does not apply"; exit 1; }
+  done
   off=()
   for c in ENCODINGS XML JSON MONGODB REDIS PDF UTIL NET NETSSL NETSSL_WIN CRYPTO JWT DATA \
            DATA_SQLITE DATA_MYSQL DATA_POSTGRESQL DATA_ODBC SEVENZIP ZIP APACHECONNECTOR \
@@ -101,13 +129,13 @@ else
            ACTIVERECORD ACTIVERECORD_COMPILER TESTS; do
     off+=("-DENABLE_$c=OFF")
   done
-  cmake -S "$src" -B "$build" -G Ninja \
+  cmake -S "$patched" -B "$build/out" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_MC_COMPILER="$(command -v x86_64-w64-mingw32-windmc)" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DPOCO_UNBUNDLED=OFF \
     -DCMAKE_INSTALL_PREFIX="$poco_prefix" "${off[@]}" >"$build/configure.log" 2>&1 ||
     { cat "$build/configure.log"; exit 1; }
-  cmake --build "$build" --target install -j"$(nproc)" >"$build/build.log" 2>&1 ||
+  cmake --build "$build/out" --target install -j"$(nproc)" >"$build/build.log" 2>&1 ||
     { tail -n 60 "$build/build.log"; exit 1; }
   rm -rf "$build"
   touch "$poco_prefix/.complete"

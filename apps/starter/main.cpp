@@ -7,17 +7,14 @@
 #include "library_search.h"
 #include "logging.h"
 #include "paths.h"
+#include "startup_log.h"
 #include "update_guard.h"
 #include "utils.h"
 
-#include <Poco/AutoPtr.h>
 #include <Poco/Exception.h>
 #include <Poco/File.h>
-#include <Poco/FileChannel.h>
 #include <Poco/Format.h>
-#include <Poco/FormattingChannel.h>
 #include <Poco/Logger.h>
-#include <Poco/PatternFormatter.h>
 #include <Poco/SharedLibrary.h>
 
 #include <windows.h>
@@ -44,13 +41,6 @@ constexpr char kMainMissingBox[] =  // 加载主函数main出错
     "main"
     "\xb3\xf6\xb4\xed";
 
-// The launcher keeps its own references to the formatter and the file channel
-// until the end of main: the file channel is needed again to close the file.
-struct StartupLog {
-  Poco::AutoPtr<Poco::PatternFormatter> formatter;
-  Poco::AutoPtr<Poco::FileChannel> fileChannel;
-};
-
 // Hands the process to the renderer library's main. Returns false when the
 // library cannot be used; the launcher then starts as usual.
 bool runSubProcessHost(int argc, char** argv, int& result) {
@@ -70,46 +60,6 @@ bool runSubProcessHost(int argc, char** argv, int& result) {
     result = entry(argc, argv);
     return true;
   } catch (...) {
-    return false;
-  }
-}
-
-void showBusy() {
-  MessageBoxW(nullptr, L"系统正忙，请稍候再试！", L"提示", MB_OK);
-}
-
-// Builds formatter -> formatting channel -> file channel on the root logger
-// and writes the opening entries. On failure the user is told the system is
-// busy.
-bool setUpStartupLog(const std::string& programDir, Poco::Logger& root, StartupLog& log) {
-  try {
-    log.formatter = new Poco::PatternFormatter;
-    log.formatter->setProperty("pattern", "%Y-%m-%d %H:%M:%S [%p]\t%t");
-    log.formatter->setProperty("times", "local");
-
-    log.fileChannel = new Poco::FileChannel;
-    log.fileChannel->setProperty("path", programDir + "log\\start.log");
-    log.fileChannel->setProperty("rotation", "daily");
-    log.fileChannel->setProperty("times", "local");
-    log.fileChannel->setProperty("archive", "number");
-    log.fileChannel->setProperty("purgeCount", "2");
-    log.fileChannel->setProperty("compress", "true");
-
-    Poco::File logDir(joinPath(programDir, "log"));
-    if (!logDir.exists() || !logDir.isDirectory())
-      logDir.createDirectories();
-
-    Poco::AutoPtr<Poco::FormattingChannel> formatting(
-        new Poco::FormattingChannel(log.formatter, log.fileChannel));
-    root.setChannel(formatting);
-    root.setLevel("trace");
-
-    LOG_DEBUG("\n");
-    LOG_DEBUG(std::string(53, '='));
-    LOG_DEBUG("logger initialized");
-    return true;
-  } catch (const Poco::Exception&) {
-    showBusy();
     return false;
   }
 }
@@ -174,6 +124,7 @@ int main(int argc, char** argv) {
   if (choice.source == StartModuleSource::missing) {
     LOG_CRITICAL(kMissingModuleLog);
     MessageBoxA(nullptr, kMissingModuleBox, nullptr, MB_OK);
+    awaitLogArchive(log);
     return -1;
   }
 
@@ -206,5 +157,6 @@ int main(int argc, char** argv) {
       removeTree(updateDirs.backupDir);
   } catch (...) {
   }
+  awaitLogArchive(log);
   return result;
 }

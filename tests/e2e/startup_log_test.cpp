@@ -2,7 +2,14 @@
 // it is open, and what a failed set-up shows.
 #include "launcher_scenario.h"
 
+#include <Poco/Exception.h>
+#include <Poco/InflatingStream.h>
+#include <Poco/StreamCopier.h>
+
 #include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
 
 using launcher::Installation;
 
@@ -88,6 +95,67 @@ TEST(StartupLog, SecondLauncherWhileTheFirstHoldsTheLogIsBusy) {
   EXPECT_EQ(e2e::run(app.dir.starter()).exitCode, 0u);
   ASSERT_EQ(launcher::moduleCalls(app.dir).size(), 1u);
   EXPECT_TRUE(launcher::moduleCalls(app.dir)[0].logClosed);
+}
+
+// The text of a gzip archive, or a note on why there is none.
+std::string gunzip(const std::string& bytes) {
+  if (bytes.empty())
+    return "<no archive>";
+  try {
+    std::istringstream compressed(bytes);
+    Poco::InflatingInputStream inflater(compressed, Poco::InflatingStreamBuf::STREAM_GZIP);
+    std::ostringstream plain;
+    Poco::StreamCopier::copyStream(inflater, plain);
+    return plain.str();
+  } catch (const Poco::Exception& e) {
+    return "<broken archive: " + e.displayText() + ">";
+  }
+}
+
+std::set<std::wstring> logFolderNames(const e2e::ProgramDir& dir) {
+  std::set<std::wstring> names;
+  for (const std::wstring& name : e2e::matchingNames(dir / L"log\\*"))
+    if (name != L"." && name != L"..")
+      names.insert(name);
+  return names;
+}
+
+// Starts in a row, each a day after the log was started, with a start module
+// that returns at once: every start rotates, the previous log is compressed
+// in the background, and the launcher ends right after. The newest two
+// archives stay, complete, and nothing else: no archive counted twice while
+// it was being compressed, no plain or half-written archive left behind.
+TEST(StartupLog, DailyRotationsKeepTheTwoNewestArchivesComplete) {
+  // The channel reads the log's start time from this first line.
+  const std::string dayOldHeader = "# Log file created/rotated Monday, 1 Jan 18 08:00:00 GMT";
+  constexpr int kRotations = 20;
+  Installation app(L"rotation");
+  ASSERT_EQ(e2e::run(app.dir.starter()).exitCode, 0u);
+
+  std::vector<std::string> archived;  // the log as each rotation found it
+  for (int rotation = 0; rotation < kRotations && !HasFailure(); ++rotation) {
+    std::string log = app.dir.readFile(L"log\\start.log");
+    ASSERT_NE(log.find("\r\n"), std::string::npos);
+    log.replace(0, log.find("\r\n"), dayOldHeader);
+    app.dir.writeFile(L"log\\start.log", log);
+    archived.push_back(log);
+
+    ASSERT_EQ(e2e::run(app.dir.starter()).exitCode, 0u);
+
+    SCOPED_TRACE("after rotation " + std::to_string(rotation + 1));
+    std::set<std::wstring> expected = {L"start.log", L"start.log.0.gz"};
+    if (rotation > 0)
+      expected.insert(L"start.log.1.gz");
+    EXPECT_EQ(logFolderNames(app.dir), expected);
+    EXPECT_EQ(gunzip(app.dir.readFile(L"log\\start.log.0.gz")), archived[rotation]);
+    if (rotation > 0) {
+      EXPECT_EQ(gunzip(app.dir.readFile(L"log\\start.log.1.gz")), archived[rotation - 1]);
+    }
+    const launcher::StartupLog fresh =
+        launcher::parseStartupLog(app.dir.readFile(L"log\\start.log"));
+    EXPECT_EQ(fresh.header.find("Jan 18"), std::string::npos) << "the log was not started anew";
+    EXPECT_EQ(fresh.entries.size(), 5u);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+// The start-up log: log\start.log below the program directory, written
+// through the root logger.
+#pragma once
+
+#include <Poco/AutoPtr.h>
+#include <Poco/FileChannel.h>
+#include <Poco/Logger.h>
+#include <Poco/PatternFormatter.h>
+
+#include <string>
+
+// The launcher keeps its own references to the formatter and the file channel
+// until the end of main: the file channel is needed again to close the file.
+struct StartupLog {
+  Poco::AutoPtr<Poco::PatternFormatter> formatter;
+  Poco::AutoPtr<Poco::FileChannel> fileChannel;
+};
+
+// Builds formatter -> formatting channel -> file channel on `root` and writes
+// the opening entries. On failure the user is told the system is busy and
+// false comes back.
+bool setUpStartupLog(const std::string& programDir, Poco::Logger& root, StartupLog& log);
+
+// A rotation hands the previous log to a background thread for compression.
+// Waits until that archive is complete, at most `limitMilliseconds`, so that
+// the process does not end in the middle of it. When the limit passes, the
+// file channel is kept alive: destroying it would wait for the compressor
+// without a limit, and the next rotation compresses a left plain archive.
+void awaitLogArchive(StartupLog& log, long limitMilliseconds = 5000);
