@@ -11,7 +11,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/build.sh"
 . "$root/scripts/wine-session.sh"
 zel_build >/dev/null
-ZEL_NO_XVFB=${ZEL_NO_XVFB:-1} zel_wine_session_start >/dev/null
+zel_wine_session_start >/dev/null
 
 runs=${1:-60}
 bin="$root/build/mingw/bench-bin"

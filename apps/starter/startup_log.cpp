@@ -22,6 +22,27 @@ DWORD attributesOf(const std::string& utf8Path) {
   return GetFileAttributesW(widePath.c_str());
 }
 
+// True with the last-write time when `utf8Path` exists.
+bool lastWriteOf(const std::string& utf8Path, FILETIME& lastWrite) {
+  std::wstring widePath;
+  Poco::UnicodeConverter::toUTF16(utf8Path, widePath);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(widePath.c_str(), GetFileExInfoStandard, &data))
+    return false;
+  lastWrite = data.ftLastWriteTime;
+  return true;
+}
+
+// A rotation renames the current log to the plain newest archive, so a plain
+// archive of this start has another last-write time than one left from before.
+bool isPlainArchiveOfThisStart(const StartupLog& log, const std::string& plainArchive) {
+  FILETIME lastWrite;
+  if (!lastWriteOf(plainArchive, lastWrite))
+    return false;
+  return !log.plainArchiveBefore ||
+         CompareFileTime(&lastWrite, &log.plainArchiveWrittenBefore) != 0;
+}
+
 // One attribute query answers both "exists" and "is a directory".
 bool isDirectory(const std::string& utf8Path) {
   const DWORD attributes = attributesOf(utf8Path);
@@ -53,6 +74,9 @@ bool setUpStartupLog(const std::string& programDir, Poco::Logger& root, StartupL
     root.setChannel(formatting);
     root.setLevel("trace");
 
+    log.plainArchiveBefore =
+        lastWriteOf(log.fileChannel->path() + ".0", log.plainArchiveWrittenBefore);
+
     LOG_DEBUG("\n");
     LOG_DEBUG(std::string(53, '='));
     LOG_DEBUG("logger initialized");
@@ -70,8 +94,7 @@ void awaitLogArchive(StartupLog& log, long limitMilliseconds) {
   // compressor removes it last.
   const std::string plainArchive = log.fileChannel->path() + ".0";
   constexpr long kPollMilliseconds = 5;
-  for (long waited = 0; attributesOf(plainArchive) != INVALID_FILE_ATTRIBUTES;
-       waited += kPollMilliseconds) {
+  for (long waited = 0; isPlainArchiveOfThisStart(log, plainArchive); waited += kPollMilliseconds) {
     if (waited >= limitMilliseconds) {
       log.fileChannel->duplicate();
       return;

@@ -7,6 +7,8 @@
 #include <Poco/Logger.h>
 #include <Poco/PatternFormatter.h>
 
+#include <windows.h>
+
 #include <string>
 
 // The launcher keeps its own references to the formatter and the file channel
@@ -14,6 +16,10 @@
 struct StartupLog {
   Poco::AutoPtr<Poco::PatternFormatter> formatter;
   Poco::AutoPtr<Poco::FileChannel> fileChannel;
+  // The plain newest archive as it was before the log opened: one left by a
+  // launcher that ended during its compression is nobody's to wait for.
+  bool plainArchiveBefore = false;
+  FILETIME plainArchiveWrittenBefore = {};
 };
 
 // Builds formatter -> formatting channel -> file channel on `root` and writes
@@ -23,7 +29,8 @@ bool setUpStartupLog(const std::string& programDir, Poco::Logger& root, StartupL
 
 // A rotation hands the previous log to a background thread for compression.
 // Waits until that archive is complete, at most `limitMilliseconds`, so that
-// the process does not end in the middle of it. When the limit passes, the
+// the process does not end in the middle of it. A plain archive that was there
+// before this start's log opened is not waited for. When the limit passes, the
 // file channel is kept alive: destroying it would wait for the compressor
 // without a limit, and the next rotation compresses a left plain archive.
 void awaitLogArchive(StartupLog& log, long limitMilliseconds = 5000);
