@@ -59,42 +59,41 @@ std::vector<std::wstring> backupDirs(const e2e::ProgramDir& dir) {
 // shows `text`.
 class Holder {
  public:
-  Holder(const std::wstring& file, const std::wstring& log, const std::wstring& text) {
-    static int counter = 0;
-    const std::wstring eventName =
-        L"zel-holder-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
-    std::wstring command = L"\"" + e2e::testBinDir() + L"file_holder.exe\" \"" + file + L"\" \"" +
-                           eventName + L"\" \"" + log + L"\" \"" + text + L"\"";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-      CloseHandle(process.hThread);
-      process_ = process.hProcess;
-      HANDLE waitFor[] = {ready, process_};
+  Holder(const std::wstring& file, const std::wstring& log, const std::wstring& text)
+      : readyName_(L"zel-holder-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                   std::to_wstring(++counter_)),
+        ready_(CreateEventW(nullptr, TRUE, FALSE, readyName_.c_str())),
+        process_(e2e::testBinDir() + L"file_holder.exe",
+                 holderOptions(file, readyName_, log, text)) {
+    if (process_.handle()) {
+      HANDLE waitFor[] = {ready_, process_.handle()};
       held_ = WaitForMultipleObjects(2, waitFor, FALSE, 30000) == WAIT_OBJECT_0;
     }
-    CloseHandle(ready);
-  }
-  ~Holder() {
-    if (process_) {
-      if (WaitForSingleObject(process_, 65000) != WAIT_OBJECT_0)
-        TerminateProcess(process_, 1);
-      CloseHandle(process_);
-    }
+    CloseHandle(ready_);
   }
   bool held() const { return held_; }
   // True when it saw the text and let go.
   bool finished(DWORD timeoutMs) const {
     DWORD code = 1;
-    return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(process_, &code) && code == 0;
+    return process_.waitForExit(timeoutMs, &code) && code == 0;
   }
 
  private:
-  HANDLE process_ = nullptr;
+  static e2e::RunOptions holderOptions(const std::wstring& file,
+                                       const std::wstring& readyName,
+                                       const std::wstring& log,
+                                       const std::wstring& text) {
+    e2e::RunOptions options;
+    options.arguments = e2e::quoted(file) + L" " + e2e::quoted(readyName) + L" " +
+                        e2e::quoted(log) + L" " + e2e::quoted(text);
+    options.timeoutMs = 65000;
+    return options;
+  }
+
+  static inline int counter_ = 0;
+  std::wstring readyName_;
+  HANDLE ready_;
+  e2e::BackgroundProcess process_;
   bool held_ = false;
 };
 

@@ -12,30 +12,21 @@ namespace {
 class GuardHolder {
  public:
   GuardHolder(const std::string& programPath, const wchar_t* mode, DWORD milliseconds)
-      : name_(launcher::guardNameFor(programPath)) {
-    const std::wstring readyName = L"zel-guard-ready-" + std::to_wstring(GetTickCount64());
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring commandLine = L"guard_holder.exe " + name_ + L" " + readyName + L" " + mode +
-                               L" " + std::to_wstring(milliseconds);
-    const std::wstring exe = e2e::testBinDir() + L"guard_holder.exe";
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    EXPECT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    CloseHandle(process.hThread);
-    process_ = process.hProcess;
-    EXPECT_EQ(WaitForSingleObject(ready, 20000), WAIT_OBJECT_0) << "holder never took the guard";
-    CloseHandle(ready);
+      : name_(launcher::guardNameFor(programPath)),
+        readyName_(L"zel-guard-ready-" + std::to_wstring(GetTickCount64())),
+        ready_(CreateEventW(nullptr, TRUE, FALSE, readyName_.c_str())),
+        process_(e2e::testBinDir() + L"guard_holder.exe",
+                 holderOptions(name_, readyName_, mode, milliseconds)) {
+    EXPECT_EQ(WaitForSingleObject(ready_, 20000), WAIT_OBJECT_0) << "holder never took the guard";
+    CloseHandle(ready_);
   }
   ~GuardHolder() {
-    if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0)
-      TerminateProcess(process_, 1);
-    CloseHandle(process_);
+    // The holder ends before this test lets go of the mutex object.
+    process_.waitForExit(20000);
     if (kept_)
       CloseHandle(kept_);
   }
-  void waitForExit() { WaitForSingleObject(process_, 20000); }
+  void waitForExit() { process_.waitForExit(20000); }
   const std::wstring& name() const { return name_; }
 
   // Opens the mutex here too, so the object outlives its holder: the system
@@ -47,8 +38,21 @@ class GuardHolder {
   }
 
  private:
+  static e2e::RunOptions holderOptions(const std::wstring& name,
+                                       const std::wstring& readyName,
+                                       const wchar_t* mode,
+                                       DWORD milliseconds) {
+    e2e::RunOptions options;
+    options.arguments =
+        name + L" " + readyName + L" " + mode + L" " + std::to_wstring(milliseconds);
+    options.timeoutMs = 20000;
+    return options;
+  }
+
   std::wstring name_;
-  HANDLE process_ = nullptr;
+  std::wstring readyName_;
+  HANDLE ready_;
+  e2e::BackgroundProcess process_;
   HANDLE kept_ = nullptr;
 };
 

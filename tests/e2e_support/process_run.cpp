@@ -34,30 +34,9 @@ std::wstring environmentBlock(const Environment& changes) {
   return result;
 }
 
-}  // namespace
-
-std::wstring quoted(const std::wstring& argument) {
-  std::wstring out = L"\"";
-  size_t backslashes = 0;
-  for (wchar_t c : argument) {
-    if (c == L'\\') {
-      ++backslashes;
-      continue;
-    }
-    // Backslashes count as escapes only before a quote.
-    if (c == L'"')
-      out.append(backslashes * 2 + 1, L'\\');
-    else
-      out.append(backslashes, L'\\');
-    backslashes = 0;
-    out += c;
-  }
-  out.append(backslashes * 2, L'\\');
-  return out + L"\"";
-}
-
-RunResult run(const std::wstring& exe, const RunOptions& options) {
-  RunResult result;
+// Starts `exe` as the options say; the process handle and id, or a null
+// handle after reporting the failure.
+PROCESS_INFORMATION startProcess(const std::wstring& exe, const RunOptions& options) {
   std::wstring commandLine = options.argv0.empty() ? quoted(exe) : options.argv0;
   if (!options.arguments.empty())
     commandLine += L" " + options.arguments;
@@ -83,10 +62,42 @@ RunResult run(const std::wstring& exe, const RunOptions& options) {
   }
   if (!started) {
     ADD_FAILURE() << "cannot start " << wideToUtf8(exe) << ": error " << startError;
+    return PROCESS_INFORMATION{};
+  }
+  CloseHandle(process.hThread);
+  process.hThread = nullptr;
+  return process;
+}
+
+}  // namespace
+
+std::wstring quoted(const std::wstring& argument) {
+  std::wstring out = L"\"";
+  size_t backslashes = 0;
+  for (wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    // Backslashes count as escapes only before a quote.
+    if (c == L'"')
+      out.append(backslashes * 2 + 1, L'\\');
+    else
+      out.append(backslashes, L'\\');
+    backslashes = 0;
+    out += c;
+  }
+  out.append(backslashes * 2, L'\\');
+  return out + L"\"";
+}
+
+RunResult run(const std::wstring& exe, const RunOptions& options) {
+  RunResult result;
+  const PROCESS_INFORMATION process = startProcess(exe, options);
+  if (!process.hProcess) {
     result.exitCode = static_cast<DWORD>(-999);
     return result;
   }
-  CloseHandle(process.hThread);
 
   std::set<HWND> answered;
   const ULONGLONG deadline = GetTickCount64() + options.timeoutMs;
@@ -110,6 +121,25 @@ RunResult run(const std::wstring& exe, const RunOptions& options) {
   GetExitCodeProcess(process.hProcess, &result.exitCode);
   CloseHandle(process.hProcess);
   return result;
+}
+
+BackgroundProcess::BackgroundProcess(const std::wstring& exe, const RunOptions& options)
+    : process_(startProcess(exe, options).hProcess), timeoutMs_(options.timeoutMs) {}
+
+BackgroundProcess::~BackgroundProcess() {
+  if (!process_)
+    return;
+  if (WaitForSingleObject(process_, timeoutMs_) != WAIT_OBJECT_0)
+    TerminateProcess(process_, 259);
+  CloseHandle(process_);
+}
+
+bool BackgroundProcess::waitForExit(DWORD timeoutMs, DWORD* exitCode) const {
+  if (!process_ || WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0)
+    return false;
+  if (exitCode)
+    GetExitCodeProcess(process_, exitCode);
+  return true;
 }
 
 }  // namespace e2e

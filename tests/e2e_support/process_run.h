@@ -39,4 +39,25 @@ std::wstring quoted(const std::wstring& argument);
 // end. A child still running after the timeout is ended and reported.
 RunResult run(const std::wstring& exe, const RunOptions& options = {});
 
+// A helper program that runs beside the test (a fixture holding a file or a
+// mutex), started as run() starts a program but not waited for. When the
+// object goes it waits up to the options' timeout for the program to end,
+// then ends it. Its message boxes are not answered.
+class BackgroundProcess {
+ public:
+  explicit BackgroundProcess(const std::wstring& exe, const RunOptions& options = {});
+  ~BackgroundProcess();
+  BackgroundProcess(const BackgroundProcess&) = delete;
+  BackgroundProcess& operator=(const BackgroundProcess&) = delete;
+
+  // Null when the start failed (reported as a test failure).
+  HANDLE handle() const { return process_; }
+  // True when it ended within `timeoutMs`; its exit code goes to `exitCode`.
+  bool waitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr) const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD timeoutMs_;
+};
+
 }  // namespace e2e
